@@ -1,0 +1,39 @@
+#pragma once
+// The platform services that the core logic asks for. The application passes a
+// Qt implementation in; tests pass a recording fake.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace solvane {
+
+struct ScreenSize {
+  int width = 0;
+  int height = 0;
+};
+
+class Shell {
+ public:
+  virtual ~Shell() = default;
+
+  // Marks the whole main window for repainting.
+  virtual void InvalidateMainWindow() = 0;
+
+  // A Yes/No message box owned by the main window; true for Yes.
+  virtual bool AskYesNo(std::u16string_view caption, std::u16string_view text) = 0;
+
+  // A message box with only an OK button, owned by the main window.
+  virtual void ShowError(std::u16string_view caption, std::u16string_view text) = 0;
+
+  // The folder of the program's own executable, ending with '/'.
+  virtual std::u16string ProgramFolder() const = 0;
+
+  // The size of the device screen (the main window).
+  virtual ScreenSize PrimaryScreenSize() const = 0;
+
+  // A millisecond clock, as the handheld's tick count.
+  virtual std::uint32_t TickMilliseconds() const = 0;
+};
+
+}  // namespace solvane

@@ -1,0 +1,36 @@
+#pragma once
+// The loaded lyric file and what is parsed from it: the header fields, the
+// index of every time tag and the lyric window of 20 lines with their times.
+// Texts stay raw 8-bit bytes; they are converted only for display.
+
+#include <cstdint>
+#include <memory>
+
+namespace solvane {
+
+inline constexpr std::int32_t kMaxLyricFileSize = 1'000'000;
+inline constexpr int kLyricWindowSlots = 20;
+inline constexpr int kLyricTextField = 130;  // 129 bytes and a terminator
+
+struct LyricState {
+  // The file's bytes exactly as read; not zero-terminated.
+  std::unique_ptr<std::uint8_t[]> content;
+  std::int32_t size = 0;
+  // Room for size / 10 tag times: a time tag takes ten bytes.
+  std::unique_ptr<std::int32_t[]> tagIndex;
+  std::int32_t tagCount = 0;
+
+  char artist[kLyricTextField] = {};
+  char title[kLyricTextField] = {};
+  char album[kLyricTextField] = {};
+
+  char lineText[kLyricWindowSlots][kLyricTextField] = {};
+  std::int32_t lineTime[kLyricWindowSlots] = {};
+  std::int32_t lineCount = 0;
+
+  std::int32_t currentLine = 0;
+  std::int32_t lastTagTime = 0;
+  std::int32_t headerShown = 0;
+};
+
+}  // namespace solvane

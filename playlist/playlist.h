@@ -1,0 +1,26 @@
+#pragma once
+// The playlist: two parallel tables of 300 folders and 300 file names, kept in
+// place, plus the current index and the row the playlist view marks.
+
+#include <cstdint>
+
+#include "app/shared/wide_text.h"
+
+namespace solvane {
+
+inline constexpr int kPlaylistCapacity = 300;
+
+struct Playlist {
+  char16_t folder[kPlaylistCapacity][kPathField] = {};
+  char16_t fileName[kPlaylistCapacity][kPathField] = {};
+  std::int32_t playlistCount = 0;
+  // Can be -1 or lie at or beyond playlistCount; every reader checks.
+  std::int32_t currentIndex = 0;
+  std::int32_t highlightedRow = 0;
+  char16_t emptyPlaylistText[kPathField] = {};
+};
+
+// True when 0 <= index < playlistCount.
+bool IsPlaylistIndex(const Playlist& playlist, std::int32_t index);
+
+}  // namespace solvane
