@@ -1,0 +1,31 @@
+#pragma once
+// Loading a track's lyric file and turning its bytes into the header fields,
+// the tag index and the lyric window; the tick that picks the current line.
+
+#include <cstdint>
+#include <string_view>
+
+#include "app/shared/shell.h"
+#include "lyrics/lyric_state.h"
+
+namespace solvane {
+
+// Reads the lyric file of the track at `trackPath` (the path with its last
+// three characters replaced by "LRC"; else a file in the same folder whose name
+// equals that regardless of case) whole into `content`. False when there is
+// none, it is larger than 1,000,000 bytes, or it cannot be read.
+bool LoadLyricFile(LyricState& lyrics, std::u16string_view trackPath);
+
+void ParseHeaderTags(LyricState& lyrics);
+void BuildTagIndex(LyricState& lyrics);
+void FillLyricWindow(LyricState& lyrics, std::int32_t start);
+
+// `position` is the play position in seconds; `lyricRows` is 9 or 12. Asks the
+// shell to repaint and returns true when it chose a line.
+bool LyricTick(LyricState& lyrics, double position, int lyricRows, Shell& shell);
+
+// After a seek to `target` tenths: refills the window from target - 2 when the
+// track has lyrics.
+void ResyncLyrics(LyricState& lyrics, bool lyricsPresent, std::int32_t target);
+
+}  // namespace solvane

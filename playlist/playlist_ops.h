@@ -1,0 +1,33 @@
+#pragma once
+// The operations on the playlist. Row updates go to `rows`, null while the
+// playlist view does not exist.
+
+#include <cstdint>
+
+#include "playlist/browser_listing.h"
+#include "playlist/playlist.h"
+#include "playlist/playlist_rows.h"
+
+namespace solvane {
+
+// Appends listing entry `index` (a file) and makes it current; a full playlist
+// refuses it silently.
+void AddBrowserEntry(Playlist& playlist, const BrowserListing& listing, std::int32_t index);
+
+// Appends every file of the listing in order, stopping at 300 entries; the
+// current index does not change.
+void AddAllBrowserFiles(Playlist& playlist, const BrowserListing& listing);
+
+bool BrowserHasFiles(const BrowserListing& listing);
+
+// Empties the playlist for a new one; the current index is left as it is.
+void EmptyPlaylist(Playlist& playlist);
+
+void DeleteEntry(Playlist& playlist, std::int32_t row, PlaylistRows* rows);
+void DeleteAll(Playlist& playlist, PlaylistRows* rows);
+
+// Writes folder + file name of entry `index` into `path` (536 units). False,
+// leaving `path` untouched, when the index lies outside the playlist.
+bool TrackPath(const Playlist& playlist, std::int32_t index, char16_t (&path)[kTrackPathField]);
+
+}  // namespace solvane
