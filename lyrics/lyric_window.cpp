@@ -1,0 +1,135 @@
+// The lyric window: up to 20 lines that start at or after a given time, the
+// tick that picks the current line as the track plays, and the refill after a
+// seek. None of these allocates.
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+
+#include "app/shared/tenths.h"
+#include "lyrics/lyric_content.h"
+#include "lyrics/lyrics.h"
+
+namespace solvane {
+
+namespace {
+
+// A refill starts this many tenths before the position, so a line that began
+// a moment ago is still on the new page.
+constexpr std::int32_t kRefillLead = 2;
+
+// Rows below the highlight that stay free before the page turns.
+constexpr int kRowsKeptBelow = 3;
+
+// The lyric area has 9 or 12 rows. Anything else is kept inside the window
+// so the slot comparisons never leave it.
+constexpr int kFewestLyricRows = kRowsKeptBelow + 1;
+
+std::int32_t TenthsBefore(std::int32_t time, std::int32_t lead) {
+  return time < INT32_MIN + lead ? INT32_MIN : time - lead;
+}
+
+// The text after a tag: up to the next line feed, at most 129 bytes, less one
+// trailing control byte (the carriage return of a CR LF line end).
+std::size_t LineTextLength(LyricBytes bytes, std::size_t from) {
+  std::size_t length = RunLength(bytes, from, '\n');
+  if (length > 0 && bytes.data[from + length - 1] < 0x20) {
+    --length;
+  }
+  return length;
+}
+
+// Index of the first entry e with last < e < now, or e == now; -1 if none.
+// The open range is tested as one unsigned comparison, and whole blocks are
+// checked without branching so the common case (no entry passed) runs at the
+// speed of a plain loop over the index.
+std::int32_t FindPassedTag(const std::int32_t* index, std::int32_t count, std::int32_t last,
+                           std::int32_t now) {
+  const std::int64_t width = static_cast<std::int64_t>(now) - last - 1;
+  const std::uint32_t span = width > 0 ? static_cast<std::uint32_t>(width) : 0U;
+  const std::uint32_t low = static_cast<std::uint32_t>(last) + 1U;
+  const auto passed = [span, low, now](std::int32_t entry) -> unsigned {
+    return static_cast<unsigned>(static_cast<std::uint32_t>(entry) - low < span) |
+           static_cast<unsigned>(entry == now);
+  };
+
+  constexpr std::int32_t kBlock = 16;
+  std::int32_t i = 0;
+  for (; i + kBlock <= count; i += kBlock) {
+    unsigned any = 0;
+    for (std::int32_t k = 0; k < kBlock; ++k) {
+      any |= passed(index[i + k]);
+    }
+    if (any != 0) {
+      break;
+    }
+  }
+  for (; i < count; ++i) {
+    if (passed(index[i]) != 0) {
+      return i;
+    }
+  }
+  return -1;
+}
+
+}  // namespace
+
+void FillLyricWindow(LyricState& lyrics, std::int32_t start) {
+  lyrics.lineCount = 0;
+  std::memset(lyrics.lineText, 0, sizeof(lyrics.lineText));
+  const LyricBytes bytes = ContentOf(lyrics);
+  std::int32_t count = 0;
+  // File order, not time order: the first 20 tags at or after start.
+  ForEachTimeTag(bytes, [&](std::size_t offset, std::int32_t tenths) {
+    if (tenths < start) {
+      return true;
+    }
+    const std::size_t from = offset + kTimeTagLength;
+    CopyText(lyrics.lineText[count], bytes, from, LineTextLength(bytes, from));
+    lyrics.lineTime[count] = tenths;
+    return ++count < kLyricWindowSlots;
+  });
+  lyrics.lineCount = count;
+}
+
+bool LyricTick(LyricState& lyrics, double position, int lyricRows, Shell& shell) {
+  const std::int32_t now = SecondsToTenths(position);
+  const std::int32_t count = std::min(lyrics.tagCount, TagIndexCapacity(lyrics));
+  if (count <= 0 || !lyrics.tagIndex) {
+    return false;
+  }
+  const std::int32_t taken = FindPassedTag(lyrics.tagIndex.get(), count, lyrics.lastTagTime, now);
+  if (taken < 0) {
+    return false;
+  }
+  lyrics.lastTagTime = lyrics.tagIndex[taken];
+  lyrics.headerShown = 0;
+
+  // The highlight may stand in rows 0 to R - 4. Slots past lineCount are
+  // compared too; they keep the times of an earlier fill.
+  const int rows = std::clamp(lyricRows, kFewestLyricRows, kLyricWindowSlots);
+  const std::int32_t* times = lyrics.lineTime;
+  for (int slot = 0; slot < rows - kRowsKeptBelow; ++slot) {
+    if (now == times[slot] || (times[slot] < now && now < times[slot + 1])) {
+      lyrics.currentLine = slot;
+      shell.InvalidateMainWindow();
+      return true;
+    }
+  }
+
+  // The line would fall into the last rows or is not in the window: turn the
+  // page so it begins at the position. The new page shows at the next paint.
+  FillLyricWindow(lyrics, TenthsBefore(now, kRefillLead));
+  lyrics.currentLine = 0;
+  return false;
+}
+
+void ResyncLyrics(LyricState& lyrics, bool lyricsPresent, std::int32_t target) {
+  if (!lyricsPresent) {
+    return;
+  }
+  FillLyricWindow(lyrics, TenthsBefore(target, kRefillLead));
+  lyrics.currentLine = 0;
+}
+
+}  // namespace solvane

@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "lyrics/lyrics.h"
+#include "tests/fakes/recording_shell.h"
+#include "tests/lyrics/lyric_test_support.h"
+
+namespace solvane {
+namespace {
+
+using testing::PutContent;
+using testing::TimedLines;
+using testing::TimeTag;
+using testing::WindowTexts;
+using testing::WindowTimes;
+using Texts = std::vector<std::string>;
+using Times = std::vector<std::int32_t>;
+
+constexpr int kSmallScreenRows = 9;
+constexpr int kLargeScreenRows = 12;
+
+// Loads the bytes and prepares them as a track start does.
+void StartTrack(LyricState& lyrics, std::string_view bytes) {
+  PutContent(lyrics, bytes);
+  ParseHeaderTags(lyrics);
+  BuildTagIndex(lyrics);
+  FillLyricWindow(lyrics, 0);
+  lyrics.currentLine = 0;
+  lyrics.headerShown = 1;
+}
+
+struct TextCase {
+  const char* name;
+  std::string bytes;
+  Texts texts;
+};
+
+class LineTexts : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(LineTexts, WindowKeepsTheBytesAfterEachTag) {
+  LyricState lyrics;
+  PutContent(lyrics, GetParam().bytes);
+  FillLyricWindow(lyrics, 0);
+  EXPECT_EQ(WindowTexts(lyrics), GetParam().texts);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lyrics, LineTexts,
+    ::testing::Values(
+        TextCase{"CrLf", "[00:01.00]Hello\r\n[00:02.00]\r\n[00:03.00]x\r\n", {"Hello", "", "x"}},
+        TextCase{"LfOnlyHighBytesKept", "[00:01.00]caf\xc3\xa9\n[00:02.00]\xff\x80\n",
+                 {"caf\xc3\xa9", "\xff\x80"}},
+        TextCase{"OnlyOneControlByteRemoved", "[00:01.00]Hi\r\r\n", {"Hi\r"}},
+        TextCase{"LastLineWithoutLineFeed", "[00:01.00]End", {"End"}},
+        TextCase{"TagAtVeryEnd", "[00:01.00]", {""}},
+        TextCase{"LongLineCut", "[00:01.00]" + std::string(200, 'a') + "\n",
+                 {std::string(129, 'a')}},
+        TextCase{"ControlByteAtTheCutRemoved",
+                 "[00:01.00]" + std::string(128, 'a') + "\tbbb\n", {std::string(128, 'a')}},
+        TextCase{"SeveralTagsOnOneLine", "[00:12.34][00:45.67]Hello\n",
+                 {"[00:45.67]Hello", "Hello"}},
+        TextCase{"UntaggedBytesIgnored", "[ar:x]\nplain\nintro [00:01.00]sung\n", {"sung"}}),
+    testing::CaseName<TextCase>);
+
+TEST(LyricWindow, HoldsTheFirstTwentyTagsAtOrAfterStartInFileOrder) {
+  LyricState lyrics;
+  PutContent(lyrics, "[00:03.00]c\n[00:01.00]a\n[00:02.00]b\n" + TimedLines(30, 50));
+  FillLyricWindow(lyrics, 15);
+  EXPECT_EQ(lyrics.lineCount, 20);
+  EXPECT_EQ(WindowTexts(lyrics)[0], "c");
+  EXPECT_EQ(WindowTexts(lyrics)[1], "b");
+  EXPECT_EQ(WindowTimes(lyrics)[2], 50);
+  EXPECT_EQ(WindowTimes(lyrics)[19], 900);
+}
+
+TEST(LyricWindow, FillClearsTextsButKeepsTheTimesOfUnreachedSlots) {
+  LyricState lyrics;
+  PutContent(lyrics, TimedLines(30, 50));
+  FillLyricWindow(lyrics, 0);
+  FillLyricWindow(lyrics, 1450);
+  EXPECT_EQ(WindowTimes(lyrics), (Times{1450, 1500}));
+  EXPECT_EQ(lyrics.lineText[2][0], '\0');
+  EXPECT_EQ(lyrics.lineTime[2], 150);  // left by the first fill
+}
+
+TEST(LyricWindow, SeekRefillsFromJustBeforeTheTarget) {
+  LyricState lyrics;
+  StartTrack(lyrics, TimeTag(590) + "a\n" + TimeTag(598) + "b\n" + TimeTag(600) + "c\n");
+  lyrics.currentLine = 2;
+  lyrics.lastTagTime = 590;
+  ResyncLyrics(lyrics, true, 600);
+  EXPECT_EQ(WindowTexts(lyrics), (Texts{"b", "c"}));
+  EXPECT_EQ(lyrics.currentLine, 0);
+  EXPECT_EQ(lyrics.lastTagTime, 590);
+  EXPECT_EQ(lyrics.headerShown, 1);
+}
+
+TEST(LyricWindow, SeekWithoutLyricsChangesNothing) {
+  LyricState lyrics;
+  StartTrack(lyrics, TimedLines(30, 50));
+  lyrics.currentLine = 3;
+  ResyncLyrics(lyrics, false, 1000);
+  EXPECT_EQ(lyrics.lineTime[0], 50);
+  EXPECT_EQ(lyrics.currentLine, 3);
+}
+
+TEST(LyricWindow, SeekToTheSmallestTimeDoesNotWrapAround) {
+  LyricState lyrics;
+  StartTrack(lyrics, TimedLines(3, 50));
+  ResyncLyrics(lyrics, true, INT32_MIN);
+  EXPECT_EQ(lyrics.lineCount, 3);
+}
+
+TEST(LyricTick, FileWithoutTagsKeepsTheHeader) {
+  LyricState lyrics;
+  testing::RecordingShell shell;
+  StartTrack(lyrics, "[ar:A]\n[ti:T]\nno tags here\n");
+  EXPECT_FALSE(LyricTick(lyrics, 5.0, kSmallScreenRows, shell));
+  EXPECT_EQ(lyrics.headerShown, 1);
+  EXPECT_EQ(shell.invalidations, 0);
+}
+
+// Plays a track from 0 with a tick every 100 ms up to `until` tenths and
+// records the current line after each tick that chose one.
+struct Playback {
+  std::vector<std::int32_t> chosenLines;
+  std::int32_t refills = 0;
+};
+
+Playback PlayUntil(LyricState& lyrics, std::int32_t until, int rows, testing::RecordingShell& shell) {
+  Playback playback;
+  for (std::int32_t tenths = 0; tenths <= until; ++tenths) {
+    const std::int32_t firstTime = lyrics.lineTime[0];
+    if (LyricTick(lyrics, tenths / 10.0 + 0.001, rows, shell)) {
+      playback.chosenLines.push_back(lyrics.currentLine);
+    } else if (lyrics.lineTime[0] != firstTime) {
+      ++playback.refills;
+    }
+  }
+  return playback;
+}
+
+TEST(LyricTick, PageTurnsWhenTheLineReachesRowRMinusThree) {
+  for (const int rows : {kSmallScreenRows, kLargeScreenRows}) {
+    LyricState lyrics;
+    testing::RecordingShell shell;
+    StartTrack(lyrics, TimedLines(30, 50));
+    const int lastHighlightedRow = rows - 4;
+    const std::int32_t turnTime = (lastHighlightedRow + 2) * 50;
+
+    const Playback before = PlayUntil(lyrics, turnTime - 1, rows, shell);
+    std::vector<std::int32_t> rowsWalked;
+    for (int row = 0; row <= lastHighlightedRow; ++row) {
+      rowsWalked.push_back(row);
+    }
+    EXPECT_EQ(before.chosenLines, rowsWalked) << rows;
+    EXPECT_EQ(before.refills, 0);
+    EXPECT_EQ(shell.invalidations, rows - 3);
+    EXPECT_EQ(lyrics.headerShown, 0);
+
+    EXPECT_FALSE(LyricTick(lyrics, turnTime / 10.0, rows, shell));
+    EXPECT_EQ(lyrics.lineTime[0], turnTime) << rows;
+    EXPECT_EQ(lyrics.lineCount, 20);
+    EXPECT_EQ(lyrics.currentLine, 0);
+    EXPECT_EQ(shell.invalidations, rows - 3);  // the turned page waits for the next paint
+  }
+}
+
+TEST(LyricTick, LateTickTurnsToThePageOfTheFollowingLine) {
+  LyricState lyrics;
+  testing::RecordingShell shell;
+  StartTrack(lyrics, TimedLines(30, 50));
+  PlayUntil(lyrics, 340, kSmallScreenRows, shell);
+  EXPECT_FALSE(LyricTick(lyrics, 35.3, kSmallScreenRows, shell));
+  EXPECT_EQ(lyrics.lineTime[0], 400);
+}
+
+TEST(LyricTick, TagEqualToThePositionIsTakenEvenBelowTheLastTaken) {
+  LyricState lyrics;
+  testing::RecordingShell shell;
+  StartTrack(lyrics, TimedLines(30, 50));
+  lyrics.lastTagTime = 500;  // as after a backward seek
+  EXPECT_FALSE(LyricTick(lyrics, 12.0, kSmallScreenRows, shell));
+  EXPECT_TRUE(LyricTick(lyrics, 10.0, kSmallScreenRows, shell));
+  EXPECT_EQ(lyrics.lastTagTime, 100);
+  EXPECT_EQ(lyrics.currentLine, 1);
+}
+
+TEST(LyricTick, FirstLineAtZeroNeedsATickBelowATenth) {
+  const std::string bytes = "[00:00.00]zero\n[00:05.00]five\n[00:10.00]ten\n";
+  LyricState early;
+  testing::RecordingShell shell;
+  StartTrack(early, bytes);
+  EXPECT_TRUE(LyricTick(early, 0.05, kSmallScreenRows, shell));
+  EXPECT_EQ(early.currentLine, 0);
+  EXPECT_EQ(early.headerShown, 0);
+
+  LyricState late;
+  StartTrack(late, bytes);
+  EXPECT_FALSE(LyricTick(late, 0.1, kSmallScreenRows, shell));
+  EXPECT_FALSE(LyricTick(late, 4.9, kSmallScreenRows, shell));
+  EXPECT_EQ(late.headerShown, 1);
+  EXPECT_TRUE(LyricTick(late, 5.0, kSmallScreenRows, shell));
+  EXPECT_EQ(late.currentLine, 1);
+}
+
+TEST(LyricTick, ComparesSlotTimesLeftByAnEarlierFill) {
+  LyricState lyrics;
+  testing::RecordingShell shell;
+  StartTrack(lyrics, TimeTag(0) + "\n" + TimeTag(100) + "\n" + TimeTag(400) + "\n");
+  StartTrack(lyrics, TimeTag(280) + "a\n" + TimeTag(290) + "b\n");
+  ASSERT_EQ(lyrics.lineCount, 2);
+  EXPECT_TRUE(LyricTick(lyrics, 35.0, kSmallScreenRows, shell));
+  EXPECT_EQ(lyrics.currentLine, 1);  // 290 < 350 < the stale 400
+}
+
+TEST(LyricTick, PositionsFarOutsideTheTrackNeitherWrapNorMatch) {
+  LyricState lyrics;
+  testing::RecordingShell shell;
+  StartTrack(lyrics, TimedLines(30, 50));
+  EXPECT_FALSE(LyricTick(lyrics, -1e300, kSmallScreenRows, shell));
+  EXPECT_FALSE(LyricTick(lyrics, 1e300, kSmallScreenRows, shell));
+  EXPECT_EQ(lyrics.lineCount, 0);
+  EXPECT_EQ(lyrics.currentLine, 0);
+}
+
+}  // namespace
+}  // namespace solvane
