@@ -1,0 +1,83 @@
+#include "app/device_screen.h"
+
+#include <gtest/gtest.h>
+
+#include "app/menu_layout.h"
+
+namespace solvane {
+namespace {
+
+struct ScreenCase {
+  std::optional<std::string_view> requested;
+  ScreenSize available;
+  int width;
+  int height;
+};
+
+class DeviceScreenTest : public ::testing::TestWithParam<ScreenCase> {};
+
+TEST_P(DeviceScreenTest, ChoosesTheDeviceScreen) {
+  const ScreenSize size = ChooseDeviceScreen(GetParam().requested, GetParam().available);
+  EXPECT_EQ(size.width, GetParam().width);
+  EXPECT_EQ(size.height, GetParam().height);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DeviceScreenTest,
+    ::testing::Values(ScreenCase{std::nullopt, {1920, 1050}, 480, 800},
+                      ScreenCase{std::nullopt, {480, 800}, 480, 800},
+                      ScreenCase{std::nullopt, {1024, 799}, 240, 320},
+                      ScreenCase{std::nullopt, {479, 1000}, 240, 320},
+                      ScreenCase{"240x400", {1920, 1050}, 240, 400},
+                      ScreenCase{"320x240", {100, 100}, 320, 240},
+                      ScreenCase{"480x640", {100, 100}, 480, 640},
+                      // what does not read as a size falls back
+                      ScreenCase{"", {1920, 1050}, 480, 800},
+                      ScreenCase{"480", {1920, 1050}, 480, 800},
+                      ScreenCase{"480x", {100, 100}, 240, 320},
+                      ScreenCase{"x800", {100, 100}, 240, 320},
+                      ScreenCase{"0x800", {100, 100}, 240, 320},
+                      ScreenCase{"-480x800", {100, 100}, 240, 320},
+                      ScreenCase{"480x800x2", {100, 100}, 240, 320},
+                      ScreenCase{"480 x 800", {100, 100}, 240, 320},
+                      ScreenCase{"999999x800", {100, 100}, 240, 320}));
+
+TEST(DeviceScreen, SkinScaleIsTwoOnlyForThe480WideScreens) {
+  EXPECT_EQ(SkinScaleFor({480, 800}), 2);
+  EXPECT_EQ(SkinScaleFor({480, 640}), 2);
+  EXPECT_EQ(SkinScaleFor({240, 320}), 1);
+  EXPECT_EQ(SkinScaleFor({240, 400}), 1);
+  EXPECT_EQ(SkinScaleFor({480, 600}), 1);
+  EXPECT_EQ(SkinScaleFor({800, 480}), 1);
+  EXPECT_EQ(FaceAreaHeight({480, 800}, 2), 696);
+  EXPECT_EQ(MenuBarHeight(2), 52);
+}
+
+TEST(MainMenu, HoldsTheFourPopupsWithTheirItems) {
+  const auto menu = MainMenu();
+  ASSERT_EQ(menu.size(), 4u);
+  EXPECT_EQ(menu[0].title, "File  ");
+  EXPECT_EQ(menu[1].title, "Play  ");
+  EXPECT_EQ(menu[2].title, "List  ");
+  EXPECT_EQ(menu[3].title, "Tool  ");
+
+  std::vector<std::pair<int, std::string_view>> items;
+  for (const MenuPopup& popup : menu) {
+    for (const MenuItem& item : popup.items) {
+      if (item.id != 0) {
+        items.emplace_back(item.id, item.text);
+      }
+    }
+  }
+  const std::vector<std::pair<int, std::string_view>> expected = {
+      {40021, "Open Files"}, {40051, "About"},    {40016, "Exit"},
+      {40057, "Repeat"},     {40058, "Shuffle"},  {40061, "Mark A-B"},
+      {40056, "Play/Pause"}, {40053, "Stop"},     {40054, "Next"},
+      {40055, "Previous"},   {40062, "Add Files"}, {40063, "Delete"},
+      {40065, "Delete All"}, {40070, "Hide"},     {40069, "Maximize"},
+      {40066, "Minimize"},   {40072, "Screen off"}, {40048, "Options"}};
+  EXPECT_EQ(items, expected);
+}
+
+}  // namespace
+}  // namespace solvane

@@ -1,0 +1,160 @@
+#include "app/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/app/core_rig.h"
+
+namespace solvane::testing {
+namespace {
+
+// Records the order of the steps and what the records held when each ran.
+class RecordingServices : public StartupServices {
+ public:
+  explicit RecordingServices(CoreRig& rig, Options& options) : rig_(rig), options_(options) {}
+
+  // Scripted answers.
+  bool stateLoads = true;
+  std::int32_t storedVolume = 64;
+  std::int32_t storedEntries = 2;
+  bool screenOk = true;
+  Options storedOptions;
+
+  std::vector<std::string> steps;
+  std::vector<std::int32_t> volumePutsAtTexts;
+  std::int32_t trackChosenAtScreenCheck = -1;
+  std::int32_t firstStartDoneAtLayout = -1;
+  std::size_t urlsAtLayout = 99;
+
+  void FillStartScreenTexts() override {
+    steps.emplace_back("texts");
+    volumePutsAtTexts = rig_.media.volumePuts;
+  }
+  bool LoadStateFile(std::int32_t& volume) override {
+    steps.emplace_back("load");
+    if (!stateLoads) {
+      return false;
+    }
+    const std::int32_t firstStartDone = storedOptions.firstStartDone;
+    options_ = storedOptions;
+    options_.firstStartDone = firstStartDone;
+    for (std::int32_t i = 0; i < storedEntries; ++i) {
+      rig_.AddEntry("entry" + std::to_string(i) + ".mp3");
+    }
+    volume = storedVolume;
+    return true;
+  }
+  bool CheckScreen() override {
+    steps.emplace_back("screen");
+    trackChosenAtScreenCheck = rig_.player.trackChosen;
+    return screenOk;
+  }
+  void ComputeFaceLayout() override {
+    steps.emplace_back("layout");
+    firstStartDoneAtLayout = options_.firstStartDone;
+    urlsAtLayout = rig_.media.urls.size();
+  }
+  void LoadBackgroundImage() override { steps.emplace_back("background"); }
+  void SaveStateFile() override { steps.emplace_back("save"); }
+  void ReleaseSkinImages() override { steps.emplace_back("release"); }
+
+ private:
+  CoreRig& rig_;
+  Options& options_;
+};
+
+class StartupTest : public ::testing::Test {
+ protected:
+  StartupRecords Records() { return StartupRecords{rig.playback, options, lifecycle, services}; }
+  bool Start() {
+    StartupRecords records = Records();
+    return RunStartup(records);
+  }
+
+  CoreRig rig;
+  Options options;
+  AppLifecycle lifecycle;
+  RecordingServices services{rig, options};
+};
+
+TEST_F(StartupTest, RunsItsStepsInOrder) {
+  lifecycle.savedWindowRect = WindowRect{1, 2, 3, 4};
+  options.useBackgroundImage = 1;  // a default the start resets
+  services.storedOptions.useBackgroundImage = 1;
+
+  EXPECT_TRUE(Start());
+
+  EXPECT_EQ(services.steps,
+            (std::vector<std::string>{"texts", "load", "screen", "layout", "background"}));
+  // The engine got volume 80 and lost its error dialogs before the texts.
+  EXPECT_EQ(services.volumePutsAtTexts, (std::vector<std::int32_t>{80}));
+  EXPECT_EQ(rig.media.errorDialogs, std::optional<bool>(false));
+  // The stored volume reached the engine after the load.
+  EXPECT_EQ(rig.media.volume, std::optional<std::int32_t>(64));
+  EXPECT_EQ(lifecycle.savedWindowRect.bottom, 0);
+  EXPECT_EQ(options.version, 910);
+  EXPECT_EQ(services.trackChosenAtScreenCheck, 1);
+  EXPECT_EQ(rig.player.startScreenKept, 1);
+  EXPECT_EQ(services.firstStartDoneAtLayout, 1);
+  EXPECT_TRUE(lifecycle.started);
+}
+
+TEST_F(StartupTest, WithoutAStateFileTheDefaultsStand) {
+  services.stateLoads = false;
+  options.rememberPlaylist = 0;
+  options.playLastFileAtStartup = 1;
+  EXPECT_TRUE(Start());
+  EXPECT_EQ(options.rememberPlaylist, 1);
+  EXPECT_EQ(options.playLastFileAtStartup, 0);
+  EXPECT_EQ(rig.player.trackChosen, 0);
+  EXPECT_EQ(rig.media.volume, std::optional<std::int32_t>(80));
+  EXPECT_EQ(services.steps, (std::vector<std::string>{"texts", "load", "screen", "layout"}));
+}
+
+TEST_F(StartupTest, PlaysTheLastFileOnlyAfterTheLayoutAndArmsTheResume) {
+  services.storedOptions.playLastFileAtStartup = 1;
+  services.storedOptions.rememberLastPosition = 1;
+  EXPECT_TRUE(Start());
+  EXPECT_EQ(services.urlsAtLayout, 0u);
+  ASSERT_EQ(rig.media.urls.size(), 1u);
+  EXPECT_EQ(rig.media.urls[0], u"/music/entry0.mp3");
+  EXPECT_EQ(rig.player.playing, 1);
+  EXPECT_EQ(rig.player.startScreenKept, 0);
+  EXPECT_EQ(rig.player.resumePending, 1);
+}
+
+TEST_F(StartupTest, AnEmptyRestoredPlaylistChoosesNothing) {
+  services.storedEntries = 0;
+  services.storedOptions.playLastFileAtStartup = 1;
+  services.storedOptions.rememberLastPosition = 1;
+  EXPECT_TRUE(Start());
+  EXPECT_EQ(rig.player.trackChosen, 0);
+  EXPECT_TRUE(rig.media.urls.empty());
+  EXPECT_EQ(rig.player.resumePending, 0);
+}
+
+TEST_F(StartupTest, AnAbandonedScreenCheckEndsTheStartThere) {
+  services.screenOk = false;
+  services.storedOptions.playLastFileAtStartup = 1;
+  services.storedOptions.useBackgroundImage = 1;
+  EXPECT_FALSE(Start());
+  EXPECT_EQ(services.steps, (std::vector<std::string>{"texts", "load", "screen"}));
+  EXPECT_EQ(options.firstStartDone, 0);
+  EXPECT_TRUE(rig.media.urls.empty());
+  EXPECT_FALSE(lifecycle.started);
+}
+
+TEST_F(StartupTest, ShutdownSavesOnceThenReleasesAndClosesTheEngine) {
+  Start();
+  services.steps.clear();
+  StartupRecords records = Records();
+  RunShutdown(records);
+  RunShutdown(records);
+  EXPECT_EQ(services.steps, (std::vector<std::string>{"save", "release"}));
+  EXPECT_EQ(rig.media.CallCount("close"), 1);
+}
+
+}  // namespace
+}  // namespace solvane::testing
