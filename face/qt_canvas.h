@@ -1,0 +1,29 @@
+#pragma once
+// The canvas on a QPainter over a QImage frame. The only place that draws
+// with QPainter.
+
+#include <QImage>
+#include <QPainter>
+
+#include "face/canvas.h"
+#include "face/qt_fonts.h"
+
+namespace solvane {
+
+class QtCanvas final : public Canvas {
+ public:
+  // Paints into `frame` until destroyed. Bitmaps given to it must be
+  // QtBitmaps; any other kind is skipped.
+  QtCanvas(QImage& frame, QtFontCache& fonts);
+
+  void CopyBitmap(const Bitmap& source, int sourceX, int sourceY, int width, int height,
+                  int destX, int destY) override;
+  void DrawText(std::u16string_view text, const TextRect& rect, const TextStyle& style,
+                TextAlignment alignment) override;
+
+ private:
+  QPainter painter_;
+  QtFontCache& fonts_;
+};
+
+}  // namespace solvane

@@ -1,0 +1,168 @@
+#include "face/qt_canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QImage>
+#include <climits>
+
+#include "face/text_styles.h"
+#include "skin/qt_bitmap.h"
+#include "tests/face/gui_environment.h"
+
+namespace solvane {
+namespace {
+
+constexpr QRgb kBlack = 0xFF000000;
+
+// Each pixel's colour tells where it came from: red = x, green = y.
+QImage Numbered(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      image.setPixel(x, y, qRgb(x, y, 7));
+    }
+  }
+  return image;
+}
+
+QImage BlackFrame(int width, int height) {
+  QImage frame(width, height, QImage::Format_RGB32);
+  frame.fill(kBlack);
+  return frame;
+}
+
+// Columns and rows that hold anything other than `background`.
+struct Ink {
+  int left = INT_MAX, right = -1, top = INT_MAX, bottom = -1;
+};
+
+Ink InkOf(const QImage& frame, QRgb background) {
+  Ink ink;
+  for (int y = 0; y < frame.height(); ++y) {
+    for (int x = 0; x < frame.width(); ++x) {
+      if (frame.pixel(x, y) != background) {
+        ink.left = std::min(ink.left, x);
+        ink.right = std::max(ink.right, x);
+        ink.top = std::min(ink.top, y);
+        ink.bottom = std::max(ink.bottom, y);
+      }
+    }
+  }
+  return ink;
+}
+
+class QtCanvasTest : public ::testing::Test {
+ protected:
+  QtFontCache fonts;
+};
+
+TEST_F(QtCanvasTest, BlockCopyLandsWhereItShould) {
+  const QtBitmap source(Numbered(20, 10));
+  QImage frame = BlackFrame(50, 50);
+  {
+    QtCanvas canvas(frame, fonts);
+    canvas.CopyBitmap(source, 5, 2, 4, 3, 10, 20);
+  }
+  EXPECT_EQ(frame.pixel(10, 20), qRgb(5, 2, 7));
+  EXPECT_EQ(frame.pixel(13, 22), qRgb(8, 4, 7));
+  const Ink ink = InkOf(frame, kBlack);
+  EXPECT_EQ(ink.left, 10);
+  EXPECT_EQ(ink.right, 13);
+  EXPECT_EQ(ink.top, 20);
+  EXPECT_EQ(ink.bottom, 22);
+}
+
+TEST_F(QtCanvasTest, BlockReachingPastTheSourceCopiesOnlyWhatIsThere) {
+  const QtBitmap source(Numbered(240, 268));
+  QImage frame = BlackFrame(240, 300);
+  {
+    QtCanvas canvas(frame, fonts);
+    canvas.CopyBitmap(source, 0, 80, 240, 320, 0, 0);  // the face from row 80
+  }
+  EXPECT_EQ(frame.pixel(0, 0), qRgb(0, 80, 7));
+  EXPECT_EQ(frame.pixel(239, 187), qRgb(239, 267, 7));
+  EXPECT_EQ(frame.pixel(0, 188), kBlack);
+  EXPECT_EQ(InkOf(frame, kBlack).bottom, 187);
+}
+
+TEST_F(QtCanvasTest, TextIsDrawnInItsColourOnATransparentBackground) {
+  QImage frame = BlackFrame(240, 60);
+  TextStyle style = RowTextStyle(1);
+  style.colour = {255, 255, 255};
+  {
+    QtCanvas canvas(frame, fonts);
+    canvas.DrawText(u"HIH", {0, 10, 240, 60}, style, TextAlignment::kCentre);
+  }
+  int white = 0;
+  for (int y = 0; y < frame.height(); ++y) {
+    for (int x = 0; x < frame.width(); ++x) {
+      white += frame.pixel(x, y) == qRgb(255, 255, 255) ? 1 : 0;
+    }
+  }
+  EXPECT_GT(white, 20);  // the stems of H and I are solid
+  const Ink ink = InkOf(frame, kBlack);
+  EXPECT_GE(ink.top, 10);
+  EXPECT_LT(ink.bottom, 10 + 20);
+  // Centred: as much room on the left as on the right, give or take a pixel.
+  EXPECT_NEAR(ink.left, 239 - ink.right, 2);
+}
+
+TEST_F(QtCanvasTest, WideTextIsCutAtBothEdgesNotWrapped) {
+  QImage frame = BlackFrame(300, 120);
+  TextStyle style = RowTextStyle(1);
+  style.colour = {255, 255, 255};
+  {
+    QtCanvas canvas(frame, fonts);
+    canvas.DrawText(std::u16string(60, u'W'), {100, 0, 200, 120}, style, TextAlignment::kCentre);
+  }
+  const Ink ink = InkOf(frame, kBlack);
+  EXPECT_EQ(ink.left, 100);  // reaches both edges and stops there
+  EXPECT_EQ(ink.right, 199);
+  EXPECT_LT(ink.bottom, 20);  // one line only
+}
+
+TEST_F(QtCanvasTest, RightAlignedTextEndsAtTheRectangleEdge) {
+  QImage frame = BlackFrame(240, 40);
+  TextStyle style = TimeTextStyle(1);
+  style.colour = {255, 255, 255};
+  {
+    QtCanvas canvas(frame, fonts);
+    canvas.DrawText(u"10:23/", {0, 0, 207, 40}, style, TextAlignment::kRight);
+  }
+  const Ink ink = InkOf(frame, kBlack);
+  EXPECT_LE(ink.right, 206);
+  EXPECT_GE(ink.right, 200);
+  EXPECT_GT(ink.left, 150);
+}
+
+TEST_F(QtCanvasTest, StyleHeightIsTheCharacterCellHeight) {
+  for (const int cell : {14, 20, 28, 40}) {
+    const QFontMetricsF metrics(fonts.FontFor({"Tahoma", cell, 500, {}}));
+    EXPECT_NEAR(metrics.ascent() + metrics.descent(), cell, 1.0) << "cell " << cell;
+  }
+}
+
+TEST_F(QtCanvasTest, FontsAreMadeOncePerStyleAndStayPut) {
+  const QFont* row = &fonts.FontFor(RowTextStyle(2));
+  for (int size = 10; size < 40; ++size) {
+    fonts.FontFor({"Tahoma", size, 400, {}});
+  }
+  // The current line differs from the row text only in colour: same font.
+  EXPECT_EQ(&fonts.FontFor(CurrentLineStyle(2)), row);
+  EXPECT_EQ(row->pixelSize(), fonts.FontFor(RowTextStyle(2)).pixelSize());
+}
+
+TEST(TahomaFontTest, RegisteredFaceIsTheOneUsed) {
+  ASSERT_TRUE(testing::GuiEnvironment::tahomaRegistered);
+  QtFontCache fonts;
+  EXPECT_EQ(QFontInfo(fonts.FontFor(RowTextStyle(1))).family(), QStringLiteral("Tahoma"));
+}
+
+TEST(TahomaFontTest, MissingFolderRegistersNothing) {
+  EXPECT_FALSE(RegisterTahomaFont(QStringLiteral("/nonexistent/fonts")));
+}
+
+}  // namespace
+}  // namespace solvane

@@ -1,0 +1,63 @@
+#include "skin/qt_skin_images.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "skin/qt_bitmap.h"
+
+namespace solvane {
+namespace {
+
+class QtSkinImagesTest : public ::testing::Test {
+ protected:
+  std::u16string PathOf(const QString& name) const {
+    return QDir(folder.path()).filePath(name).toStdU16String();
+  }
+
+  QString Save(const QString& name, const char* format, int width, int height) const {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(qRgb(10, 20, 30));
+    const QString path = QDir(folder.path()).filePath(name);
+    EXPECT_TRUE(image.save(path, format));
+    return path;
+  }
+
+  QTemporaryDir folder;
+  QtSkinImages images;
+};
+
+TEST_F(QtSkinImagesTest, BmpFileLoadsWhateverItsNameEndsWith) {
+  Save(QStringLiteral("wvrc.sv"), "BMP", 480, 696);
+  const std::unique_ptr<Bitmap> bitmap = images.LoadFile(PathOf(QStringLiteral("wvrc.sv")));
+  ASSERT_NE(bitmap, nullptr);
+  EXPECT_EQ(bitmap->Width(), 480);
+  EXPECT_EQ(bitmap->Height(), 696);
+  EXPECT_EQ(static_cast<const QtBitmap&>(*bitmap).Image().pixel(5, 5), qRgb(10, 20, 30));
+}
+
+TEST_F(QtSkinImagesTest, FileOfAnotherImageFormatIsNotABitmap) {
+  Save(QStringLiteral("picture.bmp"), "PNG", 20, 20);
+  EXPECT_EQ(images.LoadFile(PathOf(QStringLiteral("picture.bmp"))), nullptr);
+}
+
+TEST_F(QtSkinImagesTest, MissingFileLoadsNothing) {
+  EXPECT_EQ(images.LoadFile(PathOf(QStringLiteral("gone.bmp"))), nullptr);
+}
+
+TEST_F(QtSkinImagesTest, NameThatCannotBeAFileNameIsRefused) {
+  Save(QStringLiteral("a.bmp"), "BMP", 4, 4);
+  std::u16string unpaired = PathOf(QStringLiteral("a.bmp"));
+  unpaired.insert(unpaired.size() - 4, 1, u'\xD800');  // a lone surrogate
+  EXPECT_EQ(images.LoadFile(unpaired), nullptr);
+  EXPECT_EQ(images.LoadFile(u""), nullptr);
+}
+
+TEST_F(QtSkinImagesTest, ResourceStyleNameIsNotTakenFromTheResources) {
+  EXPECT_EQ(images.LoadFile(u":/skin/face.bmp"), nullptr);
+}
+
+}  // namespace
+}  // namespace solvane
