@@ -1,0 +1,25 @@
+// Where the built-in artwork lives among the program's Qt resources, and the
+// name of the 480-pixel face file that lies beside the program.
+#pragma once
+
+namespace solvane {
+
+inline constexpr const char kFaceImageResource[] = ":/skin/face_240.bmp";
+inline constexpr const char kSpriteSheetResource[] = ":/skin/sprites_240.bmp";
+inline constexpr const char kLargeSpriteSheetResource[] = ":/skin/sprites_480.bmp";
+inline constexpr const char kProductLogoResource[] = ":/about/product_logo.bmp";
+inline constexpr const char kMakerLogoResource[] = ":/about/maker_logo.bmp";
+inline constexpr const char kFolderIconResource[] = ":/icons/folder_16.png";
+inline constexpr const char kDocumentIconResource[] = ":/icons/document_16.png";
+inline constexpr const char kLargeFolderIconResource[] = ":/icons/folder_32.png";
+inline constexpr const char kLargeDocumentIconResource[] = ":/icons/document_32.png";
+
+inline constexpr const char kWideFaceFileName[] = "wvrc.sv";
+
+// The built-in bitmap or icon known by its resource number: 151 face image,
+// 120 sprite sheet, 162 large sprite sheet, 147 product logo, 155 maker logo,
+// 135/136 folder/document icon, 166/164 their 32-pixel forms. Any other
+// number gives nullptr.
+const char* BuiltInImagePath(int resourceId);
+
+}  // namespace solvane
