@@ -39,37 +39,49 @@ std::size_t LineTextLength(LyricBytes bytes, std::size_t from) {
   return length;
 }
 
-// Index of the first entry e with last < e < now, or e == now; -1 if none.
-// The open range is tested as one unsigned comparison, and whole blocks are
-// checked without branching so the common case (no entry passed) runs at the
-// speed of a plain loop over the index.
-std::int32_t FindPassedTag(const std::int32_t* index, std::int32_t count, std::int32_t last,
-                           std::int32_t now) {
-  const std::int64_t width = static_cast<std::int64_t>(now) - last - 1;
-  const std::uint32_t span = width > 0 ? static_cast<std::uint32_t>(width) : 0U;
-  const std::uint32_t low = static_cast<std::uint32_t>(last) + 1U;
-  const auto passed = [span, low, now](std::int32_t entry) -> unsigned {
-    return static_cast<unsigned>(static_cast<std::uint32_t>(entry) - low < span) |
-           static_cast<unsigned>(entry == now);
-  };
-
-  constexpr std::int32_t kBlock = 16;
+// Index of the first entry for which `match` gives all ones; -1 if none.
+// Whole blocks are tested without branching, so the common case (no entry
+// matches) runs at the speed of a plain loop over the index.
+template <typename Match>
+std::int32_t FirstMatch(const std::int32_t* index, std::int32_t count, Match match) {
+  constexpr std::int32_t kBlock = 64;
   std::int32_t i = 0;
   for (; i + kBlock <= count; i += kBlock) {
-    unsigned any = 0;
+    std::uint32_t any = 0;
     for (std::int32_t k = 0; k < kBlock; ++k) {
-      any |= passed(index[i + k]);
+      any |= match(index[i + k]);
     }
     if (any != 0) {
       break;
     }
   }
   for (; i < count; ++i) {
-    if (passed(index[i]) != 0) {
+    if (match(index[i]) != 0) {
       return i;
     }
   }
   return -1;
+}
+
+std::uint32_t AllOnesIf(bool condition) { return 0U - static_cast<std::uint32_t>(condition); }
+
+// Index of the first entry e with last < e < now, or e == now; -1 if none.
+std::int32_t FindPassedTag(const std::int32_t* index, std::int32_t count, std::int32_t last,
+                           std::int32_t now) {
+  if (now <= last) {
+    return FirstMatch(index, count, [now](std::int32_t e) { return AllOnesIf(e == now); });
+  }
+  // Here the two tests join into last < e <= now, one unsigned comparison,
+  // written as a signed one (both sides offset by 2^31) because that is the
+  // comparison vector units have.
+  constexpr std::uint32_t kSignBit = 0x80000000U;
+  const std::uint32_t low = static_cast<std::uint32_t>(last) + 1U;
+  const auto span = static_cast<std::uint32_t>(static_cast<std::int64_t>(now) - last);
+  const std::uint32_t biasedLow = low - kSignBit;
+  const auto biasedSpan = static_cast<std::int32_t>(span ^ kSignBit);
+  return FirstMatch(index, count, [biasedLow, biasedSpan](std::int32_t e) {
+    return AllOnesIf(static_cast<std::int32_t>(static_cast<std::uint32_t>(e) - biasedLow) < biasedSpan);
+  });
 }
 
 }  // namespace

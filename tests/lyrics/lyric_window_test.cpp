@@ -2,10 +2,12 @@
 
 #include <climits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "lyrics/lyrics.h"
 #include "tests/fakes/recording_shell.h"
+#include "tests/lyrics/allocation_count.h"
 #include "tests/lyrics/lyric_test_support.h"
 
 namespace solvane {
@@ -169,13 +171,16 @@ TEST(LyricTick, PageTurnsWhenTheLineReachesRowRMinusThree) {
   }
 }
 
-TEST(LyricTick, LateTickTurnsToThePageOfTheFollowingLine) {
-  LyricState lyrics;
-  testing::RecordingShell shell;
-  StartTrack(lyrics, TimedLines(30, 50));
-  PlayUntil(lyrics, 340, kSmallScreenRows, shell);
-  EXPECT_FALSE(LyricTick(lyrics, 35.3, kSmallScreenRows, shell));
-  EXPECT_EQ(lyrics.lineTime[0], 400);
+TEST(LyricTick, PageBeginsWithTheLineThatStartedUpToATenthOfASecondAgo) {
+  // Line 7 starts at 35.0 s and line 8 at 40.0 s.
+  for (const auto& [position, firstTime] : {std::pair{35.201, 350}, std::pair{35.301, 400}}) {
+    LyricState lyrics;
+    testing::RecordingShell shell;
+    StartTrack(lyrics, TimedLines(30, 50));
+    PlayUntil(lyrics, 340, kSmallScreenRows, shell);
+    EXPECT_FALSE(LyricTick(lyrics, position, kSmallScreenRows, shell));
+    EXPECT_EQ(lyrics.lineTime[0], firstTime) << position;
+  }
 }
 
 TEST(LyricTick, TagEqualToThePositionIsTakenEvenBelowTheLastTaken) {
@@ -225,6 +230,18 @@ TEST(LyricTick, PositionsFarOutsideTheTrackNeitherWrapNorMatch) {
   EXPECT_FALSE(LyricTick(lyrics, 1e300, kSmallScreenRows, shell));
   EXPECT_EQ(lyrics.lineCount, 0);
   EXPECT_EQ(lyrics.currentLine, 0);
+}
+
+TEST(LyricTick, FillsTicksAndSeeksAllocateNothing) {
+  LyricState lyrics;
+  testing::RecordingShell shell;
+  StartTrack(lyrics, TimedLines(30, 50));
+  const long before = testing::AllocationCount();
+  FillLyricWindow(lyrics, 100);
+  EXPECT_TRUE(LyricTick(lyrics, 10.0, kSmallScreenRows, shell));
+  EXPECT_FALSE(LyricTick(lyrics, 100.0, kSmallScreenRows, shell));  // turns the page
+  ResyncLyrics(lyrics, true, 600);
+  EXPECT_EQ(testing::AllocationCount(), before);
 }
 
 }  // namespace

@@ -1,0 +1,181 @@
+// Lyric loading, window fills and the tick, each beside the plain loop it is
+// measured against: a walk over every "[" of the same bytes with memchr, and
+// a sum over as many int32 values as the tick's tag index holds.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/shared/wide_text.h"
+#include "lyrics/lyrics.h"
+
+namespace solvane {
+namespace {
+
+constexpr std::size_t kFileSize = 1'000'000;
+constexpr int kLines = 40'000;
+constexpr int kTickTags = 100'000;
+constexpr std::int32_t kLastTagTime = 59'999;  // [99:59.90], the largest this file writes
+
+std::string Tag(std::int32_t tenths) {
+  char tag[32];
+  std::snprintf(tag, sizeof(tag), "[%02d:%02d.%d0]", tenths / 600, tenths / 10 % 60, tenths % 10);
+  return tag;
+}
+
+// Header tags, then kLines lines in time order, padded to exactly kFileSize.
+std::string LargeLyricFile() {
+  std::string text = "[ar:Some Artist]\r\n[ti:A Rather Long Song]\r\n[al:The Album]\r\n[by:Someone]\r\n";
+  const std::size_t lineRoom = (kFileSize - text.size()) / kLines;
+  for (int k = 0; k < kLines; ++k) {
+    std::string line = Tag(k * 3 / 2) + "Line " + std::to_string(k) + " of the song";
+    line.resize(lineRoom - 2, '.');
+    text += line + "\r\n";
+  }
+  text.resize(kFileSize, '.');
+  return text;
+}
+
+// kTickTags tags in time order, no text, as many bytes as a file may hold.
+std::string TagOnlyFile() {
+  std::string text;
+  for (int k = 0; k < kTickTags; ++k) {
+    text += Tag(static_cast<std::int32_t>(static_cast<std::int64_t>(k) * kLastTagTime / kTickTags));
+  }
+  return text;
+}
+
+// The large file written once into a folder of its own.
+class BenchFiles {
+ public:
+  BenchFiles() : bytes(LargeLyricFile()) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "solvane-bench-XXXXXX").string();
+    folder = mkdtemp(pattern.data()) != nullptr ? pattern + "/" : std::string("./");
+    std::ofstream(folder + "song.LRC", std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    track = Wide(folder + "song.mp3");
+  }
+  ~BenchFiles() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+  }
+  BenchFiles(const BenchFiles&) = delete;
+  BenchFiles& operator=(const BenchFiles&) = delete;
+
+  std::string bytes;
+  std::string folder;
+  std::u16string track;
+};
+
+const BenchFiles& Files() {
+  static const BenchFiles files;
+  return files;
+}
+
+void PutContent(LyricState& lyrics, const std::string& bytes) {
+  lyrics.size = static_cast<std::int32_t>(bytes.size());
+  lyrics.content = std::make_unique<std::uint8_t[]>(bytes.size());
+  std::memcpy(lyrics.content.get(), bytes.data(), bytes.size());
+  lyrics.tagIndex = std::make_unique<std::int32_t[]>(bytes.size() / 10);
+}
+
+class NoRepaint : public Shell {
+ public:
+  void InvalidateMainWindow() override {}
+  bool AskYesNo(std::u16string_view, std::u16string_view) override { return false; }
+  void ShowError(std::u16string_view, std::u16string_view) override {}
+  std::u16string ProgramFolder() const override { return {}; }
+  ScreenSize PrimaryScreenSize() const override { return {}; }
+  std::uint32_t TickMilliseconds() const override { return 0; }
+};
+
+void BracketWalkBaseline(benchmark::State& state) {
+  const std::string& bytes = Files().bytes;
+  for (auto _ : state) {
+    std::size_t visited = 0;
+    const char* at = bytes.data();
+    const char* end = bytes.data() + bytes.size();
+    while ((at = static_cast<const char*>(std::memchr(at, '[', static_cast<std::size_t>(end - at)))) != nullptr) {
+      ++visited;
+      ++at;
+    }
+    benchmark::DoNotOptimize(visited);
+  }
+}
+BENCHMARK(BracketWalkBaseline);
+
+void LoadParseIndexFill(benchmark::State& state) {
+  const BenchFiles& files = Files();
+  LyricState lyrics;
+  for (auto _ : state) {
+    if (!LoadLyricFile(lyrics, files.track)) {
+      state.SkipWithError("the lyric file did not load");
+      break;
+    }
+    ParseHeaderTags(lyrics);
+    BuildTagIndex(lyrics);
+    FillLyricWindow(lyrics, 0);
+    benchmark::DoNotOptimize(lyrics.lineCount);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(LoadParseIndexFill);
+
+void FillFromTheMiddle(benchmark::State& state) {
+  LyricState lyrics;
+  PutContent(lyrics, Files().bytes);
+  const std::int32_t middle = kLines * 3 / 4;
+  for (auto _ : state) {
+    FillLyricWindow(lyrics, middle);
+    benchmark::DoNotOptimize(lyrics.lineCount);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(FillFromTheMiddle);
+
+void IntLoopBaseline(benchmark::State& state) {
+  std::vector<std::int32_t> values(kTickTags);
+  for (int k = 0; k < kTickTags; ++k) {
+    values[static_cast<std::size_t>(k)] = k;
+  }
+  benchmark::DoNotOptimize(values.data());
+  for (auto _ : state) {
+    std::int32_t sum = 0;
+    for (const std::int32_t value : values) {
+      sum += value;
+    }
+    benchmark::DoNotOptimize(sum);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(IntLoopBaseline);
+
+// The worst position: no tag lies between the last one taken and the
+// position, so the tick walks the whole index and finds nothing.
+void TickAtWorstPosition(benchmark::State& state) {
+  LyricState lyrics;
+  PutContent(lyrics, TagOnlyFile());
+  BuildTagIndex(lyrics);
+  FillLyricWindow(lyrics, 0);
+  lyrics.lastTagTime = kLastTagTime;
+  NoRepaint shell;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(LyricTick(lyrics, 6100.0, 9, shell));
+    benchmark::ClobberMemory();
+  }
+  if (lyrics.tagCount != kTickTags) {
+    state.SkipWithError("the tag index is not full");
+  }
+}
+BENCHMARK(TickAtWorstPosition);
+
+}  // namespace
+}  // namespace solvane
+
+BENCHMARK_MAIN();

@@ -1,0 +1,166 @@
+// Arbitrary bytes as a lyric file, driven through the header parse, the tag
+// index, window fills, ticks and seeks with positions, seek targets and
+// screen heights taken from the input. The fast scanners are checked against
+// a plain byte-by-byte reading, and the record's invariants after every step.
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "app/shared/tenths.h"
+#include "app/shared/wide_text.h"
+#include "fuzz/lyrics/naive_lyrics.h"
+#include "lyrics/lyric_text.h"
+#include "lyrics/lyrics.h"
+#include "lyrics/time_tag.h"
+#include "tests/fakes/recording_shell.h"
+
+namespace solvane {
+namespace {
+
+constexpr int kMaxOperations = 64;
+
+void Check(bool holds) {
+  if (!holds) {
+    std::abort();
+  }
+}
+
+bool Terminated(const char (&field)[kLyricTextField]) {
+  return std::memchr(field, '\0', kLyricTextField) != nullptr;
+}
+
+void CheckDisplayText(const char (&field)[kLyricTextField]) {
+  const std::u16string shown = LyricTextToWide(field, kLyricTextField);
+  const auto strict = Utf8ToWide(std::string_view(field, std::strlen(field)));
+  Check(strict ? shown == *strict : shown.find(kReplacementCharacter) != std::u16string::npos);
+}
+
+void CheckHeader(const LyricState& lyrics, const naive::Bytes& bytes) {
+  Check(Terminated(lyrics.artist) && Terminated(lyrics.title) && Terminated(lyrics.album));
+  Check(lyrics.artist == naive::Header(bytes, "ar:"));
+  Check(lyrics.title == naive::Header(bytes, "ti:"));
+  Check(lyrics.album == naive::Header(bytes, "al:"));
+  CheckDisplayText(lyrics.artist);
+  CheckDisplayText(lyrics.title);
+  CheckDisplayText(lyrics.album);
+}
+
+void CheckWindow(const LyricState& lyrics, const naive::Bytes& bytes, std::int32_t start) {
+  const auto expected = naive::Window(bytes, start);
+  Check(lyrics.lineCount >= 0 && lyrics.lineCount <= kLyricWindowSlots);
+  Check(static_cast<std::size_t>(lyrics.lineCount) == expected.size());
+  for (int slot = 0; slot < kLyricWindowSlots; ++slot) {
+    Check(Terminated(lyrics.lineText[slot]));
+    if (slot < lyrics.lineCount) {
+      Check(lyrics.lineTime[slot] == expected[slot].first);
+      Check(lyrics.lineText[slot] == expected[slot].second);
+      CheckDisplayText(lyrics.lineText[slot]);
+    } else {
+      Check(lyrics.lineText[slot][0] == '\0');
+    }
+  }
+}
+
+std::int32_t RefillStart(std::int32_t time) {
+  return time < std::numeric_limits<std::int32_t>::min() + 2 ? std::numeric_limits<std::int32_t>::min()
+                                                             : time - 2;
+}
+
+double PositionFrom(FuzzedDataProvider& input) {
+  switch (input.ConsumeIntegralInRange<int>(0, 7)) {
+    case 0:
+      return input.ConsumeFloatingPoint<double>();
+    case 1:
+      return std::nan("");
+    case 2:
+      return input.ConsumeBool() ? HUGE_VAL : -HUGE_VAL;
+    default:
+      return input.ConsumeIntegralInRange<std::int32_t>(-20, kLargestTagTime + 600) / 10.0 +
+             input.ConsumeIntegralInRange<int>(0, 9) / 100.0;
+  }
+}
+
+void Tick(LyricState& lyrics, const naive::Bytes& bytes, double position, int rows,
+          testing::RecordingShell& shell) {
+  const std::int32_t now = SecondsToTenths(position);
+  const std::int32_t lastBefore = lyrics.lastTagTime;
+  const auto passed = naive::PassedTag(lyrics.tagIndex.get(), lyrics.tagCount, lastBefore, now);
+  const int invalidationsBefore = shell.invalidations;
+  const std::int32_t firstSlotBefore = lyrics.lineTime[0];
+
+  const bool chose = LyricTick(lyrics, position, rows, shell);
+
+  Check(lyrics.lastTagTime == passed.value_or(lastBefore));
+  Check(shell.invalidations == invalidationsBefore + (chose ? 1 : 0));
+  Check(!chose || passed.has_value());
+  Check(lyrics.currentLine >= 0 && lyrics.currentLine < rows - 3);
+  if (passed && !chose) {
+    CheckWindow(lyrics, bytes, RefillStart(now));
+  } else if (!passed) {
+    Check(lyrics.lineTime[0] == firstSlotBefore);
+  }
+}
+
+void Run(FuzzedDataProvider& input) {
+  const naive::Bytes bytes =
+      input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange<std::size_t>(0, input.remaining_bytes()));
+  LyricState lyrics;
+  lyrics.size = static_cast<std::int32_t>(bytes.size());
+  lyrics.content = std::make_unique<std::uint8_t[]>(bytes.size());
+  if (!bytes.empty()) {
+    std::memcpy(lyrics.content.get(), bytes.data(), bytes.size());
+  }
+  lyrics.tagIndex = std::make_unique<std::int32_t[]>(bytes.size() / kTimeTagLength);
+  lyrics.lastTagTime = input.ConsumeBool() ? 0 : input.ConsumeIntegral<std::int32_t>();
+
+  ParseHeaderTags(lyrics);
+  CheckHeader(lyrics, bytes);
+  BuildTagIndex(lyrics);
+  Check(lyrics.tagCount <= lyrics.size / 10);
+  Check(std::vector<std::int32_t>(lyrics.tagIndex.get(), lyrics.tagIndex.get() + lyrics.tagCount) ==
+        naive::TagIndex(bytes));
+  FillLyricWindow(lyrics, 0);
+  CheckWindow(lyrics, bytes, 0);
+  lyrics.currentLine = 0;
+
+  testing::RecordingShell shell;
+  const int rows = input.ConsumeBool() ? 9 : 12;
+  for (int step = 0; step < kMaxOperations && input.remaining_bytes() > 0; ++step) {
+    switch (input.ConsumeIntegralInRange<int>(0, 5)) {
+      case 0: {
+        const auto target = input.ConsumeIntegral<std::int32_t>();
+        const bool present = input.ConsumeBool();
+        ResyncLyrics(lyrics, present, target);
+        if (present) {
+          CheckWindow(lyrics, bytes, RefillStart(target));
+          Check(lyrics.currentLine == 0);
+        }
+        break;
+      }
+      case 1: {
+        const auto start = input.ConsumeIntegralInRange<std::int32_t>(-10, kLargestTagTime + 10);
+        FillLyricWindow(lyrics, start);
+        CheckWindow(lyrics, bytes, start);
+        break;
+      }
+      default:
+        Tick(lyrics, bytes, PositionFrom(input), rows, shell);
+        break;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace solvane
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzedDataProvider input(data, size);
+  solvane::Run(input);
+  return 0;
+}
