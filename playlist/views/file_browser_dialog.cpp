@@ -1,0 +1,116 @@
+#include "playlist/views/file_browser_dialog.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPalette>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "playlist/views/file_browser_model.h"
+
+namespace solvane {
+
+namespace {
+
+const QColor kListBackground(187, 203, 215);
+constexpr int kIconSize = 16;   // x scale
+constexpr int kTextPixels = 12; // x scale
+
+struct ColumnWidth {
+  int column;
+  int width;  // x scale
+};
+
+constexpr ColumnWidth kColumnWidths[] = {{0, 150}, {1, 40}, {2, 55}};
+
+}  // namespace
+
+FileBrowserDialog::FileBrowserDialog(QWidget* mainWindow, BrowserSession& session, int scale)
+    : FullScreenDialog(mainWindow, "Done", scale), session_(session) {
+  OpenFileBrowser(session_);
+  auto* column = new QVBoxLayout(Body());
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  AddList();
+  AddSoftKeys();
+  column->addWidget(list_, 1);
+  column->addWidget(softKeyBar_);
+}
+
+void FileBrowserDialog::AddList() {
+  model_ = new FileBrowserModel(session_.listing, Scale(), this);
+  list_ = new QTreeView(Body());
+  list_->setObjectName("list110");
+  list_->setModel(model_);
+  list_->setRootIsDecorated(false);
+  list_->setItemsExpandable(false);
+  list_->setUniformRowHeights(true);
+  list_->setSortingEnabled(false);
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list_->setIconSize(QSize(kIconSize * Scale(), kIconSize * Scale()));
+  QFont font = list_->font();
+  font.setPixelSize(kTextPixels * Scale());
+  list_->setFont(font);
+  list_->header()->setSectionsClickable(false);
+  list_->header()->setSectionsMovable(false);
+  list_->header()->setStretchLastSection(false);
+  for (const ColumnWidth& width : kColumnWidths) {
+    list_->setColumnWidth(width.column, width.width * Scale());
+  }
+  QPalette palette = list_->palette();
+  palette.setColor(QPalette::Base, kListBackground);
+  palette.setColor(QPalette::AlternateBase, kListBackground);
+  list_->setPalette(palette);
+  connect(list_, &QTreeView::clicked, this, [this](const QModelIndex& index) { TapRow(index.row()); });
+}
+
+void FileBrowserDialog::AddSoftKeys() {
+  softKeyBar_ = new QWidget(Body());
+  softKeyBar_->setObjectName("softKeys");
+  StyleAsBar(softKeyBar_, Scale());
+  auto* row = new QHBoxLayout(softKeyBar_);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  for (const BrowserSoftKey& key : kBrowserSoftKeys) {
+    auto* button = new QPushButton(QString::fromUtf8(key.text), softKeyBar_);
+    button->setObjectName(QString("softKey%1").arg(key.commandId));
+    StyleBarButton(button, Scale());
+    const int commandId = key.commandId;
+    connect(button, &QPushButton::clicked, this, [this, commandId] { RunCommand(commandId); });
+    row->addWidget(button, 1);
+  }
+}
+
+QPushButton* FileBrowserDialog::SoftKey(int commandId) const {
+  return softKeyBar_->findChild<QPushButton*>(QString("softKey%1").arg(commandId));
+}
+
+template <typename Step>
+void FileBrowserDialog::Apply(Step step) {
+  model_->BeginListingChange();
+  const BrowserAction action = step();
+  model_->EndListingChange();
+  if (action == BrowserAction::kClose) {
+    accept();
+  } else if (action == BrowserAction::kRelisted) {
+    list_->scrollToTop();
+  }
+}
+
+void FileBrowserDialog::TapRow(int row) {
+  Apply([this, row] { return TapBrowserRow(session_, row); });
+}
+
+void FileBrowserDialog::RunCommand(int commandId) {
+  Apply([this, commandId] { return RunBrowserCommand(session_, commandId); });
+}
+
+void RunFileBrowser(QWidget* mainWindow, BrowserSession& session, int scale) {
+  FileBrowserDialog dialog(mainWindow, session, scale);
+  dialog.RunModal();
+}
+
+}  // namespace solvane

@@ -1,0 +1,262 @@
+// The browser's taps and soft keys over real folders that the tests make, with
+// a scripted engine standing in for playback.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "playlist/views/browser_flow.h"
+#include "tests/browser/browser_records.h"
+#include "tests/fakes/made_folder.h"
+
+namespace solvane::testing {
+namespace {
+
+class BrowserFlowTest : public ::testing::Test {
+ protected:
+  // Lists `folder` as if the user had walked to it.
+  void ShowFolder(const std::u16string& folder) {
+    WideCopy(records.listing->browserFolder, folder);
+    BrowserSession session = records.Session(false);
+    OpenFileBrowser(session);
+  }
+
+  std::int32_t RowOf(std::u16string_view name) const {
+    const BrowserListing& listing = *records.listing;
+    for (std::int32_t row = 0; row < listing.count; ++row) {
+      if (WideView(listing.entries[row].name) == name) {
+        return row;
+      }
+    }
+    ADD_FAILURE() << "not listed";
+    return -1;
+  }
+
+  // The names of the listing's files, in listing order.
+  std::vector<std::u16string> ListedFiles() const {
+    std::vector<std::u16string> names;
+    const BrowserListing& listing = *records.listing;
+    for (std::int32_t row = 0; row < listing.count; ++row) {
+      if (!IsFolder(listing.entries[row])) {
+        names.emplace_back(WideView(listing.entries[row].name));
+      }
+    }
+    return names;
+  }
+
+  std::u16string Folder() const { return std::u16string(WideView(records.listing->browserFolder)); }
+
+  MadeFolder disk;
+  BrowserRecords records;
+};
+
+TEST_F(BrowserFlowTest, OpenModeFileTapLeavesExactlyThatEntryCurrentAndPlaying) {
+  disk.File("a.mp3");
+  disk.File("b.wma");
+  records.AddEntry(u"/old/", u"x.mp3");
+  records.AddEntry(u"/old/", u"y.mp3");
+  records.playlist->currentIndex = 1;
+  ShowFolder(disk.Wide());
+  BrowserSession session = records.Session(false);
+
+  EXPECT_EQ(TapBrowserRow(session, RowOf(u"b.wma")), BrowserAction::kClose);
+
+  ASSERT_EQ(records.playlist->playlistCount, 1);
+  EXPECT_EQ(records.playlist->currentIndex, 0);
+  EXPECT_EQ(records.EntryPath(0), disk.Wide() + u"b.wma");
+  ASSERT_EQ(records.media.urls.size(), 1u);
+  EXPECT_EQ(records.media.urls.back(), disk.Wide() + u"b.wma");
+  EXPECT_EQ(records.player.playing, 1);
+}
+
+TEST_F(BrowserFlowTest, AddModeFileTapAppendsAndMarksTheNewLastRowOfAShownView) {
+  disk.File("new.mp3");
+  records.AddEntry(u"/old/", u"x.mp3");
+  records.AddEntry(u"/old/", u"y.mp3");
+  records.player.addMode = 1;
+  ShowFolder(disk.Wide());
+  BrowserSession session = records.Session(true);
+  ASSERT_EQ(records.view.marked, 0);
+
+  EXPECT_EQ(TapBrowserRow(session, RowOf(u"new.mp3")), BrowserAction::kClose);
+
+  ASSERT_EQ(records.playlist->playlistCount, 3);
+  EXPECT_EQ(records.playlist->currentIndex, 2);
+  EXPECT_EQ(records.view.rows, (std::vector<std::u16string>{u"x.mp3", u"y.mp3", u"new.mp3"}));
+  EXPECT_EQ(records.view.marked, 2);
+  EXPECT_EQ(records.playlist->highlightedRow, 2);
+  EXPECT_TRUE(records.media.urls.empty());
+}
+
+TEST_F(BrowserFlowTest, AddModeTapOnAFullPlaylistChangesNothingButCloses) {
+  disk.File("one.mp3");
+  for (int i = 0; i < kPlaylistCapacity; ++i) {
+    records.AddEntry(u"/full/", u"f.mp3");
+  }
+  records.playlist->currentIndex = 7;
+  records.player.addMode = 1;
+  ShowFolder(disk.Wide());
+  BrowserSession session = records.Session(false);
+
+  EXPECT_EQ(TapBrowserRow(session, RowOf(u"one.mp3")), BrowserAction::kClose);
+  EXPECT_EQ(records.playlist->playlistCount, kPlaylistCapacity);
+  EXPECT_EQ(records.playlist->currentIndex, 7);
+}
+
+TEST_F(BrowserFlowTest, TapOnAFolderListsItAndKeepsTheBrowserOpen) {
+  disk.File("Music/song.mp3");
+  ShowFolder(disk.Wide());
+  BrowserSession session = records.Session(false);
+
+  EXPECT_EQ(TapBrowserRow(session, RowOf(u"Music")), BrowserAction::kRelisted);
+  EXPECT_EQ(Folder(), disk.Wide() + u"Music/");
+  EXPECT_EQ(ListedFiles(), std::vector<std::u16string>{u"song.mp3"});
+  EXPECT_EQ(records.playlist->playlistCount, 0);
+}
+
+TEST_F(BrowserFlowTest, AFolderWhosePathWouldNotFitIsNotEntered) {
+  BrowserListing& listing = *records.listing;
+  const std::u16string deep = u"/" + std::u16string(200, u'a') + u"/";
+  WideCopy(listing.browserFolder, deep);
+  listing.count = 1;
+  listing.entries[0].attributes = kAttributeFolder;
+  WideCopy(listing.entries[0].name, std::u16string(60, u'b'));
+  BrowserSession session = records.Session(false);
+
+  EXPECT_EQ(TapBrowserRow(session, 0), BrowserAction::kNone);
+  EXPECT_EQ(Folder(), deep);
+  EXPECT_EQ(listing.count, 1);
+}
+
+TEST_F(BrowserFlowTest, TapsOutsideTheRowsDoNothing) {
+  disk.File("a.mp3");
+  ShowFolder(disk.Wide());
+  BrowserSession session = records.Session(false);
+  for (const std::int32_t row : {-1, records.listing->count, kBrowserListingCapacity}) {
+    EXPECT_EQ(TapBrowserRow(session, row), BrowserAction::kNone) << row;
+  }
+  EXPECT_EQ(records.playlist->playlistCount, 0);
+  EXPECT_TRUE(records.media.urls.empty());
+}
+
+TEST_F(BrowserFlowTest, AddAllInOpenModeOnAFolderOfSubFoldersOnlyChangesNothing) {
+  disk.Folder("One");
+  disk.Folder("Two.mp3");
+  records.AddEntry(u"/old/", u"x.mp3");
+  records.playlist->currentIndex = 0;
+  records.player.playing = 1;
+  ShowFolder(disk.Wide());
+  BrowserSession session = records.Session(true);
+
+  EXPECT_EQ(RunBrowserCommand(session, kCmdAddAll), BrowserAction::kClose);
+
+  ASSERT_EQ(records.playlist->playlistCount, 1);
+  EXPECT_EQ(records.EntryPath(0), u"/old/x.mp3");
+  EXPECT_EQ(records.playlist->currentIndex, 0);
+  EXPECT_TRUE(records.media.urls.empty());
+  EXPECT_TRUE(records.media.calls.empty());
+  EXPECT_EQ(records.view.rows, std::vector<std::u16string>{u"x.mp3"});
+}
+
+TEST_F(BrowserFlowTest, AddAllInOpenModeReplacesThePlaylistAndPlaysTheFirstFile) {
+  disk.Folder("Sub");
+  for (const char* name : {"c.mp3", "a.wav", "b.mid"}) {
+    disk.File(name);
+  }
+  records.AddEntry(u"/old/", u"x.mp3");
+  records.playlist->currentIndex = 0;
+  ShowFolder(disk.Wide());
+  const std::vector<std::u16string> files = ListedFiles();
+  BrowserSession session = records.Session(true);
+
+  EXPECT_EQ(RunBrowserCommand(session, kCmdAddAll), BrowserAction::kClose);
+
+  ASSERT_EQ(records.playlist->playlistCount, 3);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(records.EntryPath(i), disk.Wide() + files[i]);
+  }
+  EXPECT_EQ(records.playlist->currentIndex, 0);
+  ASSERT_EQ(records.media.urls.size(), 1u);
+  EXPECT_EQ(records.media.urls.front(), disk.Wide() + files.front());
+  EXPECT_EQ(records.view.rows, files);
+  EXPECT_EQ(records.view.marked, 0);
+}
+
+TEST_F(BrowserFlowTest, AddAllInAddModeStopsAtThreeHundredWithoutPlaying) {
+  for (int i = 0; i < 10; ++i) {
+    disk.File("track" + std::to_string(i) + ".mp3");
+  }
+  for (int i = 0; i < 295; ++i) {
+    records.AddEntry(u"/old/", u"x.mp3");
+  }
+  records.playlist->currentIndex = 4;
+  records.player.addMode = 1;
+  ShowFolder(disk.Wide());
+  const std::vector<std::u16string> files = ListedFiles();
+  ASSERT_EQ(files.size(), 10u);
+  BrowserSession session = records.Session(false);
+
+  EXPECT_EQ(RunBrowserCommand(session, kCmdAddAll), BrowserAction::kClose);
+
+  ASSERT_EQ(records.playlist->playlistCount, kPlaylistCapacity);
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(records.EntryPath(295 + i), disk.Wide() + files[i]);
+  }
+  EXPECT_EQ(records.playlist->currentIndex, 4);
+  EXPECT_TRUE(records.media.urls.empty());
+}
+
+TEST_F(BrowserFlowTest, UpFolderGoesToTheParentAndDoesNothingAtTheRoot) {
+  disk.File("Music/Pop/a.mp3");
+  ShowFolder(disk.Wide() + u"Music/Pop/");
+  BrowserSession session = records.Session(false);
+
+  EXPECT_EQ(RunBrowserCommand(session, kCmdUpFolder), BrowserAction::kRelisted);
+  EXPECT_EQ(Folder(), disk.Wide() + u"Music/");
+  ASSERT_EQ(records.listing->count, 1);
+  EXPECT_EQ(WideView(records.listing->entries[0].name), u"Pop");
+
+  WideCopy(records.listing->browserFolder, u"/");
+  records.listing->count = 1;
+  EXPECT_EQ(RunBrowserCommand(session, kCmdUpFolder), BrowserAction::kNone);
+  EXPECT_EQ(Folder(), u"/");
+  EXPECT_EQ(records.listing->count, 1);
+}
+
+TEST_F(BrowserFlowTest, ReopeningShowsTheFolderWhereTheBrowserWasLeftListedAfresh) {
+  disk.File("Music/a.mp3");
+  ShowFolder(disk.Wide());
+  BrowserSession first = records.Session(false);
+  ASSERT_EQ(TapBrowserRow(first, RowOf(u"Music")), BrowserAction::kRelisted);
+  ASSERT_EQ(RunBrowserCommand(first, kCmdBrowserCancel), BrowserAction::kClose);
+  disk.File("Music/b.mp3");
+
+  BrowserSession second = records.Session(false);
+  OpenFileBrowser(second);
+
+  EXPECT_EQ(Folder(), disk.Wide() + u"Music/");
+  std::vector<std::u16string> files = ListedFiles();
+  std::sort(files.begin(), files.end());
+  EXPECT_EQ(files, (std::vector<std::u16string>{u"a.mp3", u"b.mp3"}));
+}
+
+TEST_F(BrowserFlowTest, TheFirstOpeningListsTheRoot) {
+  BrowserSession session = records.Session(false);
+  OpenFileBrowser(session);
+  EXPECT_EQ(Folder(), u"/");
+  EXPECT_GT(records.listing->count, 0);
+}
+
+TEST_F(BrowserFlowTest, CancelClosesAndAnUnknownCommandDoesNothing) {
+  disk.File("a.mp3");
+  ShowFolder(disk.Wide());
+  BrowserSession session = records.Session(false);
+  EXPECT_EQ(RunBrowserCommand(session, 40039), BrowserAction::kNone);
+  EXPECT_EQ(RunBrowserCommand(session, kCmdBrowserCancel), BrowserAction::kClose);
+  EXPECT_EQ(records.playlist->playlistCount, 0);
+  EXPECT_TRUE(records.media.calls.empty());
+}
+
+}  // namespace
+}  // namespace solvane::testing
