@@ -1,0 +1,72 @@
+// The player's entry: the registration switches, the single-instance rule, the
+// main window and its event loop.
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QScreen>
+
+#include <optional>
+#include <span>
+#include <string>
+
+#include "app/command_line.h"
+#include "app/device_screen.h"
+#include "app/qt_engine.h"
+#include "app/qt_exit_signals.h"
+#include "app/qt_main_window.h"
+#include "app/qt_single_instance.h"
+#include "face/qt_fonts.h"
+
+namespace {
+
+// The folder of the program's own executable, links resolved, ending with '/'.
+std::u16string ProgramFolder() {
+  const QString folder = QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
+  return (folder.endsWith(u'/') ? folder : folder + u'/').toStdU16String();
+}
+
+solvane::ScreenSize DeviceScreen() {
+  solvane::ScreenSize available;
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    available = solvane::ScreenSize{area.width(), area.height()};
+  }
+  const QByteArray requested = qgetenv("SOLVANE_SCREEN");
+  std::optional<std::string_view> text;
+  if (!requested.isEmpty()) {
+    text = std::string_view(requested.constData(), static_cast<std::size_t>(requested.size()));
+  }
+  return solvane::ChooseDeviceScreen(text, available);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (solvane::HasRegistrationSwitch(
+          std::span<const char* const>(argv, static_cast<std::size_t>(argc)))) {
+    return 0;
+  }
+
+  QApplication application(argc, argv);
+  solvane::SingleInstance instance(solvane::InstanceName());
+  if (instance.AskRunningInstanceToShow()) {
+    return 0;
+  }
+
+  solvane::RegisterTahomaFont();
+  const std::unique_ptr<solvane::MediaControl> engine = solvane::CreateMediaEngine();
+  solvane::MainWindow window(*engine, solvane::MainWindowSettings{ProgramFolder(), DeviceScreen(), {}});
+  // The signals are caught before anything can see this instance running.
+  const solvane::ExitSignals exitSignals([&window] { window.ExitProgram(); });
+  instance.Listen([&window] {
+    if (window.core().records().lifecycle.started) {
+      window.BringToFront();
+    }
+  });
+
+  if (!window.Start()) {
+    return 0;  // the start was given up; the state is saved already
+  }
+  window.show();
+  return application.exec();
+}

@@ -1,0 +1,233 @@
+#include "app/qt_main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProcess>
+
+#include "app/command_ids.h"
+#include "app/device_screen.h"
+#include "app/key_input.h"
+#include "app/qt_menu_bar.h"
+#include "face/qt_frame.h"
+#include "playlist/views/file_browser_dialog.h"
+#include "playlist/views/playlist_view_widget.h"
+#include "skin/dialogs/about_dialog.h"
+#include "skin/dialogs/options_dialog.h"
+
+namespace solvane {
+namespace {
+
+void AskDesktopToBlankTheDisplay() {
+  // Arguments as a list: nothing here goes through a shell. A desktop without
+  // xset simply keeps its display on.
+  QProcess::startDetached(QStringLiteral("xset"),
+                          {QStringLiteral("dpms"), QStringLiteral("force"), QStringLiteral("off")});
+}
+
+int VirtualKeyFor(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Up:
+      return kVirtualKeyUp;
+    case Qt::Key_Down:
+      return kVirtualKeyDown;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MediaControl& media, MainWindowSettings settings)
+    : settings_(std::move(settings)),
+      startScale_(SkinScaleFor(settings_.screen)),
+      faceHeight_(FaceAreaHeight(settings_.screen, startScale_)),
+      menuHeight_(MenuBarHeight(startScale_)),
+      shell_(*this, settings_.programFolder, settings_.screen),
+      core_(media, shell_, images_, *this) {
+  setWindowTitle(QStringLiteral("Solvane"));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);
+  setFixedSize(settings_.screen.width, faceHeight_ + menuHeight_);
+
+  menuBar_ = CreateMainMenuBar(this, menuHeight_, [this](int id) { core_.Command(id); });
+  PlaceMenuBar(false);
+
+  pollTimer_.setInterval(kPollTimerPeriodMs);
+  connect(&pollTimer_, &QTimer::timeout, this, [this] { core_.Tick(); });
+}
+
+MainWindow::~MainWindow() {
+  pollTimer_.stop();
+  delete playlistView_;
+  playlistView_ = nullptr;
+  // A window destroyed without being closed still keeps the state of its run.
+  core_.Shutdown();
+}
+
+bool MainWindow::Start() {
+  if (!core_.Start()) {
+    return false;
+  }
+  pollTimer_.start();
+  return true;
+}
+
+void MainWindow::BringToFront() {
+  SetKeptAbove(false);
+  showNormal();
+  raise();
+  activateWindow();
+}
+
+void MainWindow::ExitProgram() { core_.Command(kCmdExit); }
+
+int MainWindow::Scale() const { return core_.face().scale; }
+
+void MainWindow::PlaceMenuBar(bool collapsed) {
+  menuBar_->setGeometry(0, collapsed ? 0 : faceHeight_, settings_.screen.width, menuHeight_);
+}
+
+void MainWindow::SetKeptAbove(bool above) {
+  if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == above) {
+    return;
+  }
+  const bool visible = isVisible();
+  setWindowFlag(Qt::WindowStaysOnTopHint, above);
+  if (visible) {
+    show();  // changing the flag hides the window
+  }
+}
+
+// --- dialogs ------------------------------------------------------------------
+
+void MainWindow::ShowFileBrowser() {
+  BrowserSession session{core_.playback(), *core_.records().browser, playlistView_};
+  RunFileBrowser(this, session, Scale());
+}
+
+void MainWindow::ShowAboutDialog() { RunAboutDialog(this, Scale()); }
+
+void MainWindow::ShowOptionsDialog() {
+  AppRecords& records = core_.records();
+  OptionsContext context{records.options, records.bitmaps, images_, settings_.programFolder};
+  RunOptionsDialog(this, context, Scale());
+}
+
+// --- placement ------------------------------------------------------------------
+
+void MainWindow::StopPollTimer() { pollTimer_.stop(); }
+
+void MainWindow::CloseMainWindow() { close(); }
+
+void MainWindow::MinimizeMainWindow() { showMinimized(); }
+
+WindowRect MainWindow::MainWindowRect() {
+  const QRect area = geometry();
+  return WindowRect{area.left(), area.top(), area.x() + area.width(), area.y() + area.height()};
+}
+
+void MainWindow::CollapseToMenuBar() {
+  collapsed_ = true;
+  setFixedSize(settings_.screen.width, menuHeight_);
+  PlaceMenuBar(true);
+  SetKeptAbove(true);
+}
+
+void MainWindow::RestoreWindow(const WindowRect& rect) {
+  collapsed_ = false;
+  SetKeptAbove(false);
+  setFixedSize(rect.right - rect.left, rect.bottom - rect.top);
+  move(rect.left, rect.top);
+  PlaceMenuBar(false);
+}
+
+void MainWindow::TurnScreenOff() {
+  if (settings_.turnScreenOff) {
+    settings_.turnScreenOff();
+  } else {
+    AskDesktopToBlankTheDisplay();
+  }
+}
+
+// --- playlist view ----------------------------------------------------------------
+
+void MainWindow::CreatePlaylistView() {
+  const ScreenLayout& layout = core_.records().layout;
+  const PlaylistViewPlace place =
+      PlaylistViewPlaceFor(layout.listWidth, layout.lyricAreaBottom, width());
+  playlistView_ = CreatePlaylistViewWidget(this, core_.playback(), place, Scale(), [this] {
+    DestroyPlaylistView();
+    update();
+  });
+}
+
+void MainWindow::DestroyPlaylistView() {
+  if (playlistView_ == nullptr) {
+    return;
+  }
+  // The view may be in the middle of its own event handling.
+  playlistView_->hide();
+  playlistView_->deleteLater();
+  playlistView_ = nullptr;
+  setFocus();
+}
+
+PlaylistRows* MainWindow::PlaylistViewRows() { return playlistView_; }
+
+// --- events -------------------------------------------------------------------------
+
+void MainWindow::paintEvent(QPaintEvent*) {
+  AppRecords& records = core_.records();
+  QPainter painter(this);
+  if (records.layout.screenWidth <= 0) {
+    painter.fillRect(rect(), Qt::black);
+    return;
+  }
+  const FaceFrame frame{records.layout,     records.bitmaps,   records.options,
+                        records.player,     records.lyrics,    records.trackInfo,
+                        records.startScreen, GetVolume(core_.media()), paintState_};
+  PaintFrame(frame, frame_, fonts_);
+  painter.drawImage(0, 0, frame_);
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    const QPoint at = event->position().toPoint();
+    core_.PenDown(at.x(), at.y());
+  }
+  event->accept();
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  core_.PenMove(at.x(), at.y());
+  event->accept();
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    const QPoint at = event->position().toPoint();
+    core_.PenUp(at.x(), at.y());
+  }
+  event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  core_.KeyDown(VirtualKeyFor(event->key()));
+  event->accept();  // no key goes on to default handling
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  pollTimer_.stop();
+  DestroyPlaylistView();
+  core_.Shutdown();
+  event->accept();
+  QCoreApplication::quit();
+}
+
+}  // namespace solvane

@@ -1,0 +1,104 @@
+#pragma once
+// The main window: it stands for the handheld's whole screen. The face is
+// drawn in its upper part, the menu bar lies along its bottom, a 100 ms timer
+// runs the poll tick, and every mouse, key and menu event goes to the
+// application core. It also carries out what the core asks of a window.
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+#include "app/app_core.h"
+#include "app/qt_shell.h"
+#include "app/window_actions.h"
+#include "face/face_overlays.h"
+#include "face/qt_fonts.h"
+#include "skin/qt_skin_images.h"
+
+class QMenuBar;
+
+namespace solvane {
+
+class PlaylistViewWidget;
+
+struct MainWindowSettings {
+  std::u16string programFolder;  // ends with '/'
+  ScreenSize screen;             // the device screen the window stands for
+  // Blanks the display; the default asks the desktop to.
+  std::function<void()> turnScreenOff;
+};
+
+class MainWindow final : public QWidget, public WindowActions {
+ public:
+  MainWindow(MediaControl& media, MainWindowSettings settings);
+  ~MainWindow() override;
+
+  // The start-up initialisation; on success the poll timer runs. False when
+  // the start was abandoned: the shutdown has then run and the window must
+  // not be shown.
+  bool Start();
+
+  // A second start of the program asks for this window: shown in its normal
+  // state, raised and active, no longer kept above other windows.
+  void BringToFront();
+
+  // The path every way of ending takes: the menu's Exit, the desktop's close
+  // button and the termination signals.
+  void ExitProgram();
+
+  AppCore& core() { return core_; }
+  QtShell& shell() { return shell_; }
+  bool PollTimerActive() const { return pollTimer_.isActive(); }
+  bool CollapsedToMenuBar() const { return collapsed_; }
+  PlaylistViewWidget* PlaylistView() const { return playlistView_; }
+  QMenuBar* MenuBar() const { return menuBar_; }
+  int FaceHeight() const { return faceHeight_; }
+
+  // WindowActions
+  void ShowFileBrowser() override;
+  void ShowAboutDialog() override;
+  void ShowOptionsDialog() override;
+  void StopPollTimer() override;
+  void CloseMainWindow() override;
+  void MinimizeMainWindow() override;
+  WindowRect MainWindowRect() override;
+  void CollapseToMenuBar() override;
+  void RestoreWindow(const WindowRect& rect) override;
+  void TurnScreenOff() override;
+  void CreatePlaylistView() override;
+  void DestroyPlaylistView() override;
+  PlaylistRows* PlaylistViewRows() override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void PlaceMenuBar(bool collapsed);
+  void SetKeptAbove(bool above);
+  int Scale() const;
+
+  MainWindowSettings settings_;
+  int startScale_;
+  int faceHeight_;
+  int menuHeight_;
+  QtShell shell_;
+  QtSkinImages images_;
+  AppCore core_;
+  QTimer pollTimer_;
+  QMenuBar* menuBar_ = nullptr;
+  PlaylistViewWidget* playlistView_ = nullptr;
+  QImage frame_;
+  QtFontCache fonts_;
+  FacePaintState paintState_;
+  bool collapsed_ = false;
+};
+
+}  // namespace solvane

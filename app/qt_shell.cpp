@@ -1,0 +1,45 @@
+#include "app/qt_shell.h"
+
+#include <QMessageBox>
+#include <QString>
+
+#include <chrono>
+
+namespace solvane {
+namespace {
+
+QString ToQString(std::u16string_view text) {
+  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void QtShell::InvalidateMainWindow() {
+  ++invalidations_;
+  mainWindow_.update();
+}
+
+bool QtShell::AskYesNo(std::u16string_view caption, std::u16string_view text) {
+  if (answerer_) {
+    return answerer_(caption, text, true);
+  }
+  return QMessageBox::warning(&mainWindow_, ToQString(caption), ToQString(text),
+                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void QtShell::ShowError(std::u16string_view caption, std::u16string_view text) {
+  if (answerer_) {
+    answerer_(caption, text, false);
+    return;
+  }
+  QMessageBox::critical(&mainWindow_, ToQString(caption), ToQString(text), QMessageBox::Ok);
+}
+
+std::uint32_t QtShell::TickMilliseconds() const {
+  const auto elapsed = std::chrono::steady_clock::now().time_since_epoch();
+  // Wraps like a tick count does.
+  return static_cast<std::uint32_t>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+}
+
+}  // namespace solvane

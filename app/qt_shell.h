@@ -1,0 +1,45 @@
+#pragma once
+// The shell seam on Qt: repaints go to the main window, message boxes are
+// owned by it, and the program's folder and the device screen are fixed when
+// the window is made.
+
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+#include "app/shared/shell.h"
+
+namespace solvane {
+
+class QtShell final : public Shell {
+ public:
+  // Answers a message box in place of the user: `yesNo` tells a Yes/No box
+  // from an OK box; the result is the Yes/No answer.
+  using MessageBoxAnswerer =
+      std::function<bool(std::u16string_view caption, std::u16string_view text, bool yesNo)>;
+
+  QtShell(QWidget& mainWindow, std::u16string programFolder, ScreenSize screen)
+      : mainWindow_(mainWindow), programFolder_(std::move(programFolder)), screen_(screen) {}
+
+  void InvalidateMainWindow() override;
+  bool AskYesNo(std::u16string_view caption, std::u16string_view text) override;
+  void ShowError(std::u16string_view caption, std::u16string_view text) override;
+  std::u16string ProgramFolder() const override { return programFolder_; }
+  ScreenSize PrimaryScreenSize() const override { return screen_; }
+  std::uint32_t TickMilliseconds() const override;
+
+  // For tests: answer message boxes without showing them.
+  void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) { answerer_ = std::move(answerer); }
+  // How often a repaint has been asked for.
+  int Invalidations() const { return invalidations_; }
+
+ private:
+  QWidget& mainWindow_;
+  std::u16string programFolder_;
+  ScreenSize screen_;
+  MessageBoxAnswerer answerer_;
+  int invalidations_ = 0;
+};
+
+}  // namespace solvane

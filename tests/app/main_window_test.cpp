@@ -1,0 +1,251 @@
+#include "app/qt_main_window.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include <memory>
+
+#include "app/command_ids.h"
+#include "playlist/views/playlist_view_widget.h"
+#include "tests/app/qt_test_support.h"
+#include "tests/fakes/fake_media_control.h"
+
+namespace solvane::testing {
+namespace {
+
+const auto* const kQtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void Make(ScreenSize screen, bool withWideFace = true) {
+    folder = std::make_unique<ProgramFolder>(withWideFace);
+    window = std::make_unique<MainWindow>(
+        media, MainWindowSettings{folder->Folder(), screen, [this] { ++screenOffs; }});
+    window->shell().SetMessageBoxAnswerer(
+        [this](std::u16string_view caption, std::u16string_view text, bool yesNo) {
+          boxes.push_back(std::u16string(caption) + u"|" + std::u16string(text));
+          return yesNo && answerYes;
+        });
+  }
+  void StartShown(ScreenSize screen = {480, 800}) {
+    Make(screen);
+    ASSERT_TRUE(window->Start());
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  }
+  QAction* MenuAction(int id) {
+    for (QAction* popup : window->MenuBar()->actions()) {
+      for (QAction* item : popup->menu()->actions()) {
+        if (item->data().toInt() == id) {
+          return item;
+        }
+      }
+    }
+    return nullptr;
+  }
+  void Click(int x, int y) { QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(x, y)); }
+  AppRecords& Records() { return window->core().records(); }
+  void AddEntry(const char16_t* name) {
+    Playlist& playlist = *Records().playlist;
+    WideCopy(playlist.folder[playlist.playlistCount], u"/music/");
+    WideCopy(playlist.fileName[playlist.playlistCount], name);
+    ++playlist.playlistCount;
+  }
+
+  FakeMediaControl media;
+  std::unique_ptr<ProgramFolder> folder;
+  std::unique_ptr<MainWindow> window;
+  std::vector<std::u16string> boxes;
+  bool answerYes = true;
+  int screenOffs = 0;
+};
+
+TEST_F(MainWindowTest, StandsForTheDeviceScreenWithTheMenuBarAtTheBottom) {
+  StartShown();
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Solvane"));
+  EXPECT_EQ(window->size(), QSize(480, 748));
+  EXPECT_EQ(window->MenuBar()->geometry(), QRect(0, 696, 480, 52));
+  EXPECT_TRUE(window->PollTimerActive());
+  EXPECT_TRUE(boxes.empty());
+
+  QStringList titles;
+  for (QAction* popup : window->MenuBar()->actions()) {
+    titles << popup->text();
+  }
+  EXPECT_EQ(titles, (QStringList{"File  ", "Play  ", "List  ", "Tool  "}));
+  ASSERT_NE(MenuAction(kCmdScreenOff), nullptr);
+  EXPECT_EQ(MenuAction(kCmdScreenOff)->text(), QStringLiteral("Screen off"));
+  EXPECT_EQ(MenuAction(kCmdMarkAB)->text(), QStringLiteral("Mark A-B"));
+}
+
+TEST_F(MainWindowTest, ASmallScreenGetsTheSmallLayout) {
+  StartShown({240, 320});
+  EXPECT_EQ(window->size(), QSize(240, 294));
+  EXPECT_EQ(window->MenuBar()->geometry(), QRect(0, 268, 240, 26));
+  EXPECT_EQ(Records().layout.skinScale, 1);
+}
+
+TEST_F(MainWindowTest, PaintsTheFaceIntoTheClientArea) {
+  StartShown();
+  const QImage shot = window->grab().toImage();
+  // The face image covers the client area: not the black of an empty frame.
+  EXPECT_NE(shot.pixelColor(240, 650), QColor(Qt::black));
+  EXPECT_NE(shot.pixelColor(10, 10), QColor(Qt::black));
+}
+
+TEST_F(MainWindowTest, ThePlayButtonStartsTheChosenEntryAndTheTickFollowsIt) {
+  StartShown();
+  AddEntry(u"song.mp3");
+  Records().player.trackChosen = 1;
+  Click(172, 656);
+  ASSERT_EQ(media.urls.size(), 1u);
+  EXPECT_EQ(media.urls[0], u"/music/song.mp3");
+  EXPECT_EQ(Records().player.playing, 1);
+
+  const int before = window->shell().Invalidations();
+  media.position = 3.4;
+  window->core().Tick();
+  EXPECT_EQ(Records().player.playPosition, 34);
+  EXPECT_EQ(window->shell().Invalidations(), before + 1);
+
+  Click(172, 656);
+  EXPECT_EQ(Records().player.paused, 1);
+}
+
+TEST_F(MainWindowTest, ArrowKeysChangeTheVolumeAndRedraw) {
+  StartShown();
+  media.volume = 99;
+  const int before = window->shell().Invalidations();
+  QTest::keyClick(window.get(), Qt::Key_Up);
+  QTest::keyClick(window.get(), Qt::Key_Up);
+  QTest::keyClick(window.get(), Qt::Key_Left);
+  EXPECT_EQ(media.volume, std::optional<std::int32_t>(100));
+  EXPECT_EQ(window->shell().Invalidations(), before + 2);
+}
+
+TEST_F(MainWindowTest, DraggingTheVolumeKnobFollowsTheMouse) {
+  StartShown();
+  QTest::mousePress(window.get(), Qt::LeftButton, {}, QPoint(362, 640));
+  QTest::mouseMove(window.get(), QPoint(418, 640));
+  QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(418, 640));
+  EXPECT_EQ(media.volumePuts.back(), 50);
+  EXPECT_EQ(Records().player.pressedControl, kPressedNone);
+}
+
+TEST_F(MainWindowTest, ThePlaylistToggleShowsAndHidesTheView) {
+  StartShown();
+  Click(440, 610);
+  EXPECT_EQ(Records().player.playlistShown, 1);
+  ASSERT_NE(window->PlaylistView(), nullptr);
+  EXPECT_EQ(window->PlaylistView()->RowText(0), QStringLiteral("  No files in playlist "));
+  EXPECT_EQ(window->PlaylistViewRows(), window->PlaylistView());
+  Click(440, 610);
+  EXPECT_EQ(Records().player.playlistShown, 0);
+  EXPECT_EQ(window->PlaylistView(), nullptr);
+}
+
+TEST_F(MainWindowTest, MinimizeCollapsesToTheMenuBarAndMaximizeGivesTheWindowBack) {
+  StartShown();
+  MenuAction(kCmdMaximize)->trigger();  // nothing remembered yet
+  EXPECT_EQ(window->size(), QSize(480, 748));
+
+  MenuAction(kCmdMinimize)->trigger();
+  EXPECT_TRUE(window->CollapsedToMenuBar());
+  EXPECT_EQ(window->size(), QSize(480, 52));
+  EXPECT_EQ(window->MenuBar()->geometry().top(), 0);
+  EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+  MenuAction(kCmdMaximize)->trigger();
+  EXPECT_FALSE(window->CollapsedToMenuBar());
+  EXPECT_EQ(window->size(), QSize(480, 748));
+  EXPECT_EQ(window->MenuBar()->geometry().top(), 696);
+  EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+TEST_F(MainWindowTest, BringingToFrontDropsTheKeepAboveFlag) {
+  StartShown();
+  MenuAction(kCmdMinimize)->trigger();
+  window->BringToFront();
+  EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, ScreenOffAsksTheDesktop) {
+  StartShown();
+  MenuAction(kCmdScreenOff)->trigger();
+  EXPECT_EQ(screenOffs, 1);
+}
+
+TEST_F(MainWindowTest, ExitStopsTheTickAndSavesTheStateOnce) {
+  StartShown();
+  media.volume = 55;
+  MenuAction(kCmdExit)->trigger();
+  EXPECT_FALSE(window->PollTimerActive());
+  EXPECT_FALSE(window->isVisible());
+  const QByteArray saved = folder->ReadStateFile();
+  ASSERT_EQ(saved.size(), 600);
+  EXPECT_EQ(saved.left(4), QByteArray("SV_P"));
+  EXPECT_EQ(static_cast<int>(saved[8]), 55);
+  EXPECT_EQ(media.CallCount("close"), 1);
+
+  // Nothing is saved again, neither by a second close nor by the destructor.
+  QFile::remove(folder->Path("solvane.dat"));
+  window->close();
+  window.reset();
+  EXPECT_FALSE(folder->HasStateFile());
+  EXPECT_EQ(media.CallCount("close"), 1);
+}
+
+TEST_F(MainWindowTest, TheDesktopCloseButtonTakesTheExitPath) {
+  StartShown();
+  window->close();
+  EXPECT_FALSE(window->PollTimerActive());
+  EXPECT_TRUE(folder->HasStateFile());
+}
+
+TEST_F(MainWindowTest, AStateFileRestoresAChosenEntryBehindTheStartScreen) {
+  StartShown();
+  AddEntry(u"kept.mp3");
+  window->close();
+  window.reset();
+
+  window = std::make_unique<MainWindow>(media, MainWindowSettings{folder->Folder(), {480, 800}, {}});
+  ASSERT_TRUE(window->Start());
+  EXPECT_EQ(Records().playlist->playlistCount, 1);
+  EXPECT_EQ(Records().player.trackChosen, 1);
+  EXPECT_EQ(Records().player.startScreenKept, 1);
+  EXPECT_EQ(Records().options.firstStartDone, 1);
+}
+
+TEST_F(MainWindowTest, RefusingAnUnsupportedScreenAbandonsTheStartAndSavesTheState) {
+  answerYes = false;
+  Make({320, 240});
+  EXPECT_FALSE(window->Start());
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].substr(0, 16), u"Solvane Warning|");
+  EXPECT_FALSE(window->PollTimerActive());
+  const QByteArray saved = folder->ReadStateFile();
+  ASSERT_EQ(saved.size(), 600);
+  EXPECT_EQ(static_cast<int>(saved[556]), 0);  // firstStartDone stays clear
+}
+
+TEST_F(MainWindowTest, AcceptingAnUnsupportedScreenLaysTheFaceOutAs240x320) {
+  Make({320, 240});
+  EXPECT_TRUE(window->Start());
+  EXPECT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(Records().layout.screenWidth, 240);
+  EXPECT_EQ(Records().layout.screenHeight, 320);
+}
+
+TEST_F(MainWindowTest, AMissingWideFaceEndsTheStartWithAnError) {
+  Make({480, 640}, false);
+  EXPECT_FALSE(window->Start());
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].substr(0, 14), u"Solvane Error|");
+}
+
+}  // namespace
+}  // namespace solvane::testing

@@ -1,0 +1,154 @@
+// The program itself: a copy of it in a folder of its own (with the
+// 480-pixel face beside it), run headless with a socket name of its own.
+
+#include <QDir>
+#include <QFile>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <csignal>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/app/qt_test_support.h"
+
+namespace solvane::testing {
+namespace {
+
+constexpr int kStartDeadlineMs = 20000;
+
+class ProcessTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SOLVANE_PROGRAM), Program()));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SOLVANE_SOURCE_DIR "/resources/wvrc.sv"),
+                            dir.filePath(QStringLiteral("wvrc.sv"))));
+    QFile::setPermissions(Program(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+
+  void TearDown() override {
+    for (QProcess* process : {&first, &second}) {
+      if (process->state() != QProcess::NotRunning) {
+        process->kill();
+        process->waitForFinished();
+      }
+    }
+  }
+
+  QString Program() const { return dir.filePath(QStringLiteral("solvane")); }
+  // An absolute socket path, so the test can see when the player listens.
+  QString SocketName() const { return dir.filePath(QStringLiteral("instance.socket")); }
+
+  void Prepare(QProcess& process) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("SOLVANE_AUDIO_SINK"), QStringLiteral("fakesink"));
+    environment.insert(QStringLiteral("SOLVANE_SCREEN"), QStringLiteral("480x800"));
+    environment.insert(QStringLiteral("SOLVANE_INSTANCE_NAME"), SocketName());
+    environment.insert(QStringLiteral("HOME"), dir.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  }
+
+  // Starts the first player and waits until it listens for later starts.
+  void StartFirst() {
+    Prepare(first);
+    first.start(Program(), {});
+    ASSERT_TRUE(first.waitForStarted());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] {
+          return QFile::exists(SocketName()) || first.state() == QProcess::NotRunning;
+        },
+        kStartDeadlineMs));
+    ASSERT_EQ(first.state(), QProcess::Running);
+  }
+
+  QByteArray StateFile() const {
+    QFile file(dir.filePath(QStringLiteral("solvane.dat")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+  QTemporaryDir dir;
+  QProcess first;
+  QProcess second;
+};
+
+TEST_F(ProcessTest, RegistrationSwitchesEndAtOnceWithSuccess) {
+  for (const char* argument : {"-RegServer", "/UnregServer", "/regserver"}) {
+    Prepare(second);
+    second.start(Program(), {QString::fromLatin1(argument)});
+    ASSERT_TRUE(second.waitForFinished(kStartDeadlineMs)) << argument;
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0) << argument;
+  }
+  EXPECT_TRUE(StateFile().isEmpty());  // no window was made, nothing saved
+}
+
+TEST_F(ProcessTest, ASecondStartLeavesTheFirstRunningAndEndsWithSuccess) {
+  StartFirst();
+  Prepare(second);
+  second.start(Program(), {});
+  ASSERT_TRUE(second.waitForFinished(2000));
+  EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(second.exitCode(), 0);
+  EXPECT_EQ(first.state(), QProcess::Running);
+  EXPECT_TRUE(StateFile().isEmpty());  // the second one made no window
+}
+
+TEST_F(ProcessTest, TerminationSignalsTakeTheExitPath) {
+  for (int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
+    QFile::remove(dir.filePath(QStringLiteral("solvane.dat")));
+    StartFirst();
+    ASSERT_EQ(::kill(static_cast<pid_t>(first.processId()), signalNumber), 0);
+    ASSERT_TRUE(first.waitForFinished(kStartDeadlineMs)) << signalNumber;
+    EXPECT_EQ(first.exitStatus(), QProcess::NormalExit) << signalNumber;
+    EXPECT_EQ(first.exitCode(), 0) << signalNumber;
+    const QByteArray saved = StateFile();
+    ASSERT_EQ(saved.size(), 600) << signalNumber;
+    EXPECT_EQ(saved.left(4), QByteArray("SV_P"));
+    EXPECT_EQ(static_cast<int>(saved[556]), 1);  // got past the screen check
+  }
+}
+
+TEST_F(ProcessTest, ASocketLeftByACrashedPlayerDoesNotBlockTheNextStart) {
+  // A bound socket file that nobody listens on.
+  const QByteArray path = QFile::encodeName(SocketName());
+  const int stale = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_GE(stale, 0);
+  sockaddr_un address = {};
+  address.sun_family = AF_UNIX;
+  ASSERT_LT(static_cast<std::size_t>(path.size()), sizeof address.sun_path);
+  std::copy(path.begin(), path.end(), address.sun_path);
+  ASSERT_EQ(::bind(stale, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ::close(stale);
+  ASSERT_TRUE(QFile::exists(SocketName()));
+
+  Prepare(first);
+  first.start(Program(), {});
+  ASSERT_TRUE(first.waitForStarted());
+  ASSERT_TRUE(QTest::qWaitFor(
+      [this] {
+        QLocalSocket probe;
+        probe.connectToServer(SocketName());
+        return probe.waitForConnected(100) || first.state() != QProcess::Running;
+      },
+      kStartDeadlineMs));
+  ASSERT_EQ(first.state(), QProcess::Running);
+
+  Prepare(second);
+  second.start(Program(), {});
+  ASSERT_TRUE(second.waitForFinished(2000));
+  EXPECT_EQ(second.exitCode(), 0);
+  EXPECT_EQ(first.state(), QProcess::Running);
+}
+
+}  // namespace
+}  // namespace solvane::testing
