@@ -17,10 +17,11 @@ struct Playlist {
   // Can be -1 or lie at or beyond playlistCount; every reader checks.
   std::int32_t currentIndex = 0;
   std::int32_t highlightedRow = 0;
-  char16_t emptyPlaylistText[kPathField] = {};
+  // The single row the playlist view shows while the playlist is empty.
+  char16_t emptyPlaylistText[kPathField] = u"  No files in playlist ";
 };
 
-// True when 0 <= index < playlistCount.
+// True when 0 <= index < playlistCount (and inside the tables).
 bool IsPlaylistIndex(const Playlist& playlist, std::int32_t index);
 
 }  // namespace solvane

@@ -11,7 +11,7 @@
 namespace solvane {
 
 // Appends listing entry `index` (a file) and makes it current; a full playlist
-// refuses it silently.
+// refuses it silently, and so does an index that names no file of the listing.
 void AddBrowserEntry(Playlist& playlist, const BrowserListing& listing, std::int32_t index);
 
 // Appends every file of the listing in order, stopping at 300 entries; the
@@ -23,7 +23,12 @@ bool BrowserHasFiles(const BrowserListing& listing);
 // Empties the playlist for a new one; the current index is left as it is.
 void EmptyPlaylist(Playlist& playlist);
 
+// Removes entry `row` (the Delete command passes highlightedRow); a row outside
+// the playlist does nothing. A current entry in the last slot moves down by one.
 void DeleteEntry(Playlist& playlist, std::int32_t row, PlaylistRows* rows);
+
+// Empties the playlist and shows the placeholder row; currentIndex and the slot
+// contents stay.
 void DeleteAll(Playlist& playlist, PlaylistRows* rows);
 
 // Writes folder + file name of entry `index` into `path` (536 units). False,

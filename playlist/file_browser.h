@@ -1,0 +1,45 @@
+#pragma once
+// The file browser's core: which names it lists, how sizes read, what each
+// cell shows, and walking through folders. The dialog around it is thin.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "playlist/browser_listing.h"
+
+namespace solvane {
+
+// True when the last four characters are one of ".avi", ".wmv", ".mid",
+// ".aif", ".mp2", ".snd", ".wav", ".asf", ".mp3", ".wma", whatever their case.
+bool IsMediaFileName(std::u16string_view name);
+
+// Megabytes with two digits after the point, truncated ("3.05M"); "0.01M" for
+// 10 000 bytes or less.
+std::u16string FormatSizeText(std::uint32_t size);
+
+enum class BrowserColumn : int { kName = 0, kType = 1, kSize = 2 };
+
+// "Name": the name; "Type": "Dir" or "File"; "Size": the size text of a file,
+// empty for a folder.
+std::u16string BrowserCellText(const BrowserEntry& entry, BrowserColumn column);
+
+// Appends `name` and a '/' to browserFolder (only "/" itself for the root,
+// which the caller lists from an empty browserFolder) and lists that folder:
+// its sub-folders (links to folders included) and its regular media files
+// (links followed), in the order the file system gives them, at most 200.
+// Entries of other kinds and names that do not convert to UTF-16 and back are
+// left out. A folder that cannot be read gives an empty listing that still
+// names it. A folder whose path would not fit browserFolder is refused: false,
+// and the listing stays as it was.
+bool ListFolder(BrowserListing& listing, std::u16string_view name);
+
+// Shows again the folder where the browser was left when it opens: the root
+// when nothing was listed yet, the same folder listed afresh, or, at the root,
+// the listing as it stands. True when it listed.
+bool ReopenBrowserFolder(BrowserListing& listing);
+
+// Lists the parent folder; nothing happens at the root. True when it listed.
+bool UpFolder(BrowserListing& listing);
+
+}  // namespace solvane

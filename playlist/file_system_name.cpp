@@ -1,0 +1,14 @@
+#include "playlist/file_system_name.h"
+
+#include "app/shared/wide_text.h"
+
+namespace solvane {
+
+std::optional<std::string> FileSystemName(std::u16string_view path) {
+  if (path.empty() || path.find(u'\0') != std::u16string_view::npos) {
+    return std::nullopt;
+  }
+  return WideToUtf8(path);
+}
+
+}  // namespace solvane
