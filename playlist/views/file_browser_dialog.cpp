@@ -2,20 +2,18 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QPalette>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 #include "playlist/views/file_browser_model.h"
+#include "playlist/views/list_look.h"
 
 namespace solvane {
 
 namespace {
 
-const QColor kListBackground(187, 203, 215);
-constexpr int kIconSize = 16;   // x scale
-constexpr int kTextPixels = 12; // x scale
+constexpr int kIconSize = 16;  // x scale
 
 struct ColumnWidth {
   int column;
@@ -51,19 +49,13 @@ void FileBrowserDialog::AddList() {
   list_->setSelectionBehavior(QAbstractItemView::SelectRows);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_->setIconSize(QSize(kIconSize * Scale(), kIconSize * Scale()));
-  QFont font = list_->font();
-  font.setPixelSize(kTextPixels * Scale());
-  list_->setFont(font);
   list_->header()->setSectionsClickable(false);
   list_->header()->setSectionsMovable(false);
   list_->header()->setStretchLastSection(false);
   for (const ColumnWidth& width : kColumnWidths) {
     list_->setColumnWidth(width.column, width.width * Scale());
   }
-  QPalette palette = list_->palette();
-  palette.setColor(QPalette::Base, kListBackground);
-  palette.setColor(QPalette::AlternateBase, kListBackground);
-  list_->setPalette(palette);
+  GiveListLook(list_, Scale());
   connect(list_, &QTreeView::clicked, this, [this](const QModelIndex& index) { TapRow(index.row()); });
 }
 

@@ -5,6 +5,7 @@
 
 #include "playlist/file_browser.h"
 #include "playlist/views/browser_icons.h"
+#include "skin/dialogs/qt_text.h"
 
 namespace solvane {
 
@@ -20,10 +21,6 @@ constexpr ColumnLook kColumns[] = {
     {"Type", Qt::AlignRight | Qt::AlignVCenter},
     {"Size", Qt::AlignRight | Qt::AlignVCenter},
 };
-
-QString ToQString(const std::u16string& text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

@@ -6,17 +6,14 @@
 
 #include <utility>
 
+#include "playlist/views/list_look.h"
+#include "skin/dialogs/qt_text.h"
+
 namespace solvane {
 
 namespace {
 
-const QColor kListBackground(187, 203, 215);
 const QColor kMarkBackground(255, 226, 140);
-constexpr int kTextPixels = 12;  // x scale
-
-QString ToQString(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 PlaylistViewKey KeyOf(int qtKey) {
   switch (qtKey) {
@@ -48,13 +45,7 @@ PlaylistViewWidget::PlaylistViewWidget(QWidget* clientArea, PlaybackContext& con
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setFrameShape(QFrame::Box);
-  QFont text = font();
-  text.setPixelSize(kTextPixels * scale);
-  setFont(text);
-  QPalette colours = palette();
-  colours.setColor(QPalette::Base, kListBackground);
-  colours.setColor(QPalette::AlternateBase, kListBackground);
-  setPalette(colours);
+  GiveListLook(this, scale);
   connect(this, &QTreeWidget::clicked, this, [this](const QModelIndex& index) { TapRow(index.row()); });
 }
 

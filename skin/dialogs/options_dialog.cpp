@@ -8,16 +8,9 @@
 #include <string>
 
 #include "skin/dialogs/options_layout.h"
+#include "skin/dialogs/qt_text.h"
 
 namespace solvane {
-
-namespace {
-
-QString ToQString(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 OptionsDialog::OptionsDialog(QWidget* mainWindow, OptionsContext& context, int scale)
     : FullScreenDialog(mainWindow, "OK", scale), context_(context) {
@@ -47,7 +40,6 @@ void OptionsDialog::AddBackgroundList() {
   const DialogRect list = DialogUnitsToPixels(kBackgroundListUnits, BaseUnitsOf(Body()->font()), 1);
   list_->setGeometry(list.x, list.y, list.width, list.height);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   list_->setFrameShape(QFrame::Box);
 
   const std::vector<std::u16string> names = BackgroundImageList(context_.programFolder);

@@ -3,7 +3,11 @@
 // are clicked, and the list of the program folder's background images. OK
 // loads the background image again, so a newly chosen file shows.
 
+#include <array>
+#include <iterator>
+
 #include "skin/dialogs/full_screen_dialog.h"
+#include "skin/dialogs/options_layout.h"
 #include "skin/dialogs/options_logic.h"
 
 class QCheckBox;
@@ -31,7 +35,7 @@ class OptionsDialog : public FullScreenDialog {
   void TakeListSelection();
 
   OptionsContext& context_;
-  QCheckBox* checkBoxes_[4] = {};
+  std::array<QCheckBox*, std::size(kOptionCheckBoxes)> checkBoxes_ = {};
   QListWidget* list_ = nullptr;
 };
 
