@@ -241,13 +241,6 @@ TEST_F(BrowserFlowTest, ReopeningShowsTheFolderWhereTheBrowserWasLeftListedAfres
   EXPECT_EQ(files, (std::vector<std::u16string>{u"a.mp3", u"b.mp3"}));
 }
 
-TEST_F(BrowserFlowTest, TheFirstOpeningListsTheRoot) {
-  BrowserSession session = records.Session(false);
-  OpenFileBrowser(session);
-  EXPECT_EQ(Folder(), u"/");
-  EXPECT_GT(records.listing->count, 0);
-}
-
 TEST_F(BrowserFlowTest, CancelClosesAndAnUnknownCommandDoesNothing) {
   disk.File("a.mp3");
   ShowFolder(disk.Wide());

@@ -189,22 +189,6 @@ TEST_F(FileBrowserDialogTest, OpenModeFileTapPlaysItAloneAndTheShownViewMarksIt)
   EXPECT_EQ(view->MarkedRow(), 0);
 }
 
-TEST_F(FileBrowserDialogTest, AddAllInAddModeAppendsTheFilesAndCloses) {
-  disk.File("a.mp3");
-  disk.File("b.wav");
-  disk.Folder("Sub");
-  records.AddEntry(u"/old/", u"x.mp3");
-  records.player.addMode = 1;
-  auto dialog = OpenAt(disk.Wide(), nullptr);
-
-  QTest::mouseClick(dialog->SoftKey(kCmdAddAll), Qt::LeftButton);
-
-  EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(records.playlist->playlistCount, 3);
-  EXPECT_EQ(records.playlist->currentIndex, 0);
-  EXPECT_TRUE(records.media.urls.empty());
-}
-
 class PlaylistViewWidgetTest : public MainWindowTest {
  protected:
   void Fill(std::initializer_list<const char16_t*> names, std::int32_t current) {

@@ -101,17 +101,6 @@ TEST_F(PlaylistViewTest, DeleteAllWithTheViewShownLeavesOnlyThePlaceholder) {
   EXPECT_EQ(Tap(0), PlaylistTapResult::kIgnored);
 }
 
-TEST_F(PlaylistViewTest, RefreshShowsTheRowsAgainAndMarksTheCurrentEntry) {
-  Fill({u"a.mp3"}, 0);
-  Show();
-  records.AddEntry(u"/music/", u"b.mp3");
-  records.playlist->currentIndex = 1;
-  RefreshPlaylistView(*records.playlist, records.player, &records.view);
-  EXPECT_EQ(records.view.rows, (std::vector<std::u16string>{u"a.mp3", u"b.mp3"}));
-  EXPECT_EQ(records.view.marked, 1);
-  EXPECT_EQ(records.playlist->highlightedRow, 1);
-}
-
 TEST_F(PlaylistViewTest, ArrowKeysStepTheVolumeByThreeWithinItsRangeAndRepaint) {
   struct Case {
     std::optional<std::int32_t> before;
