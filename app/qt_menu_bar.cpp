@@ -5,6 +5,8 @@
 #include <QMenuBar>
 #include <QString>
 
+#include <algorithm>
+
 #include "app/menu_layout.h"
 
 namespace solvane {
@@ -20,11 +22,20 @@ QMenuBar* CreateMainMenuBar(QWidget* parent, int height, std::function<void(int)
   auto* bar = new QMenuBar(parent);
   bar->setNativeMenuBar(false);
   bar->setFixedHeight(height);
+  // The items fill the bar's height, with text sized for it.
   const MenuBarColour colour;
-  bar->setStyleSheet(QStringLiteral("QMenuBar { background-color: rgb(%1, %2, %3); }")
-                         .arg(colour.red)
-                         .arg(colour.green)
-                         .arg(colour.blue));
+  const int fontPixels = height * 12 / 26;
+  const int verticalPadding = (height - fontPixels * 3 / 2) / 2;
+  bar->setStyleSheet(
+      QStringLiteral("QMenuBar { background-color: rgb(%1, %2, %3); font-size: %4px; }"
+                     "QMenuBar::item { padding: %5px %6px; background: transparent; }"
+                     "QMenuBar::item:selected { background: rgb(187, 203, 215); }")
+          .arg(colour.red)
+          .arg(colour.green)
+          .arg(colour.blue)
+          .arg(fontPixels)
+          .arg(std::max(verticalPadding, 0))
+          .arg(fontPixels / 2));
   for (const MenuPopup& popup : MainMenu()) {
     QMenu* menu = bar->addMenu(FromLatin1(popup.title));
     for (const MenuItem& item : popup.items) {

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
+
 #include "tests/app/core_rig.h"
 
 namespace solvane::testing {
@@ -143,6 +148,31 @@ TEST_F(PollTickTest, NoResumeSeekWithoutAPendingTrackStart) {
   PollTick(rig.playback, kRows);
   EXPECT_TRUE(rig.media.positionPuts.empty());
   EXPECT_EQ(rig.player.resumePending, 1);
+}
+
+// A track with a lyric file beside it: the tick hands the position to the
+// lyric window, which asks for a repaint at each new line.
+TEST_F(PollTickTest, DrivesTheLyricsWithinTheSameSecond) {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("solvane-poll-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "song.lrc") << "[00:00.50]first\n[00:00.80]second\n[00:09.00]third\n";
+  const std::u16string folderText = Wide((folder.string() + "/"));
+  WideCopy(rig.playlist->folder[0], folderText);
+  WideCopy(rig.playlist->fileName[0], u"song.mp3");
+  rig.playlist->playlistCount = 1;
+  ASSERT_EQ(StartTrack(rig.playback, 0), 1);
+  ASSERT_EQ(rig.player.lyricsPresent, 1);
+  PollTick(rig.playback, kRows);
+  rig.shell.invalidations = 0;
+
+  for (double position : {0.6, 0.9}) {
+    rig.media.position = position;
+    PollTick(rig.playback, kRows);
+  }
+  EXPECT_EQ(rig.player.playSeconds, 0);
+  EXPECT_EQ(rig.shell.invalidations, 2);
+  std::filesystem::remove_all(folder);
 }
 
 struct ABCase {
