@@ -1,0 +1,17 @@
+#pragma once
+// Reads a media file's tags and audio properties with TagLib, which knows
+// things the engine learns late or never (an MP3's bit rate before playback,
+// the encoder of a WMA file).
+
+#include <optional>
+#include <string>
+
+#include "playback/gst/track_tags.h"
+
+namespace solvane {
+
+// Title, artist, album, encoded-by, bit rate (bits per second) and duration
+// of the file at `utf8Path`; nothing when TagLib cannot read the file.
+std::optional<TrackTags> ReadTaglibMediaInfo(const std::string& utf8Path);
+
+}  // namespace solvane

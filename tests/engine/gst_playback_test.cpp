@@ -1,0 +1,204 @@
+// The GStreamer engine playing short files in real time into a fakesink,
+// polled every 100 ms as the program's tick does.
+
+#include <chrono>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "playback/gst/gst_media_control.h"
+#include "tests/engine/test_media.h"
+
+namespace solvane {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::EnginePath;
+using testing::TempFolder;
+
+class GstPlayback : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::UseHeadlessAudio();
+    engine_ = std::make_unique<GstMediaControl>();
+  }
+
+  std::u16string Wav(const char* name, int seconds) {
+    testing::WriteToneWav(folder_.File(name), seconds);
+    return EnginePath(folder_.File(name));
+  }
+
+  // The play states read every 100 ms until the first that is not playing,
+  // at most `limit` reads.
+  std::vector<std::int32_t> PollUntilNotPlaying(int limit) {
+    std::vector<std::int32_t> states;
+    while (static_cast<int>(states.size()) < limit) {
+      states.push_back(engine_->PlayState());
+      if (states.back() != kPlayStatePlaying) {
+        break;
+      }
+      std::this_thread::sleep_for(100ms);
+    }
+    return states;
+  }
+
+  TempFolder folder_;
+  std::unique_ptr<GstMediaControl> engine_;
+};
+
+TEST_F(GstPlayback, AnAcceptedFilePlaysAndReportsStoppedRightAfterItsEnd) {
+  const auto started = std::chrono::steady_clock::now();
+  ASSERT_EQ(engine_->PutUrl(Wav("one.wav", 1)), 0);
+  const std::vector<std::int32_t> states = PollUntilNotPlaying(40);
+  const auto stoppedAfter = std::chrono::steady_clock::now() - started;
+
+  // Played in real time (a second is ten ticks), then stopped with nothing
+  // between, on the first tick after the end.
+  ASSERT_GE(states.size(), 6u);
+  for (std::size_t i = 0; i + 1 < states.size(); ++i) {
+    EXPECT_EQ(states[i], kPlayStatePlaying) << "tick " << i;
+  }
+  EXPECT_EQ(states.back(), kPlayStateStopped);
+  EXPECT_LT(stoppedAfter, 1s + 100ms + 400ms);
+  EXPECT_EQ(engine_->CurrentPosition(), 0.0);
+}
+
+TEST_F(GstPlayback, PlaysAgainFromTheStartAfterTheEnd) {
+  ASSERT_EQ(engine_->PutUrl(Wav("one.wav", 1)), 0);
+  ASSERT_EQ(PollUntilNotPlaying(40).back(), kPlayStateStopped);
+  engine_->Play();
+  EXPECT_EQ(engine_->PlayState(), kPlayStatePlaying);
+  EXPECT_EQ(PollUntilNotPlaying(40).back(), kPlayStateStopped);
+}
+
+TEST_F(GstPlayback, PauseHoldsThePositionAndPlayGoesOn) {
+  ASSERT_EQ(engine_->PutUrl(Wav("three.wav", 3)), 0);
+  std::this_thread::sleep_for(200ms);
+  engine_->Pause();
+  EXPECT_EQ(engine_->PlayState(), kPlayStatePaused);
+  const auto held = engine_->CurrentPosition();
+  ASSERT_TRUE(held.has_value());
+  std::this_thread::sleep_for(200ms);
+  EXPECT_EQ(engine_->CurrentPosition(), held);
+
+  engine_->Play();
+  EXPECT_EQ(engine_->PlayState(), kPlayStatePlaying);
+  std::this_thread::sleep_for(200ms);
+  EXPECT_GT(engine_->CurrentPosition().value_or(0.0), *held);
+}
+
+TEST_F(GstPlayback, StopRewindsAndPlayStartsOver) {
+  ASSERT_EQ(engine_->PutUrl(Wav("three.wav", 3)), 0);
+  engine_->Stop();
+  EXPECT_EQ(engine_->PlayState(), kPlayStateStopped);
+  EXPECT_EQ(engine_->CurrentPosition(), 0.0);
+  EXPECT_NE(engine_->PutCurrentPosition(1.0), 0);  // nothing to move while stopped
+  engine_->Play();
+  EXPECT_EQ(engine_->PlayState(), kPlayStatePlaying);
+  EXPECT_LT(engine_->CurrentPosition().value_or(9.0), 0.5);
+}
+
+TEST_F(GstPlayback, SeeksLandOnTheWholeSecondAsked) {
+  ASSERT_EQ(engine_->PutUrl(Wav("three.wav", 3)), 0);
+  EXPECT_EQ(engine_->PutCurrentPosition(2.0), 0);
+  EXPECT_NEAR(engine_->CurrentPosition().value_or(-1.0), 2.0, 0.15);
+
+  engine_->Pause();
+  EXPECT_EQ(engine_->PutCurrentPosition(1.0), 0);
+  EXPECT_NEAR(engine_->CurrentPosition().value_or(-1.0), 1.0, 0.01);
+  EXPECT_EQ(engine_->PlayState(), kPlayStatePaused);
+
+  EXPECT_EQ(engine_->PutCurrentPosition(-4.0), 0);
+  EXPECT_NEAR(engine_->CurrentPosition().value_or(-1.0), 0.0, 0.01);
+}
+
+TEST_F(GstPlayback, ASeekPastTheEndIsClampedAndTheTrackEnds) {
+  ASSERT_EQ(engine_->PutUrl(Wav("three.wav", 3)), 0);
+  EXPECT_EQ(engine_->PutCurrentPosition(100.0), 0);
+  const std::vector<std::int32_t> states = PollUntilNotPlaying(10);
+  EXPECT_EQ(states.back(), kPlayStateStopped);
+}
+
+TEST_F(GstPlayback, VolumeAndMuteReachThePipelineAndOutliveANewFile) {
+  engine_->PutVolume(35);
+  EXPECT_EQ(engine_->Volume(), 35);
+  engine_->PutVolume(150);
+  EXPECT_EQ(engine_->Volume(), 100);
+  engine_->PutVolume(-5);
+  EXPECT_EQ(engine_->Volume(), 0);
+
+  engine_->PutVolume(20);
+  engine_->PutMute(true);
+  ASSERT_EQ(engine_->PutUrl(Wav("one.wav", 1)), 0);
+  EXPECT_EQ(engine_->Volume(), 20);
+  EXPECT_EQ(engine_->Mute(), true);
+  engine_->PutMute(false);
+  EXPECT_EQ(engine_->Mute(), false);
+}
+
+TEST_F(GstPlayback, ErrorDialogSettingIsKept) {
+  engine_->PutErrorDialogsEnabled(true);
+  EXPECT_EQ(engine_->ErrorDialogsEnabled(), true);
+  engine_->PutErrorDialogsEnabled(false);
+  EXPECT_EQ(engine_->ErrorDialogsEnabled(), false);
+}
+
+TEST_F(GstPlayback, CloseReleasesTheMedia) {
+  ASSERT_EQ(engine_->PutUrl(Wav("one.wav", 1)), 0);
+  engine_->Close();
+  EXPECT_EQ(engine_->PlayState(), kPlayStateStopped);
+  EXPECT_FALSE(engine_->CurrentMedia().has_value());
+  EXPECT_FALSE(engine_->CurrentPosition().has_value());
+  engine_->Play();
+  EXPECT_EQ(engine_->PlayState(), kPlayStateStopped);
+}
+
+// Each of these is refused before PutUrl returns, and also stops whatever
+// played before.
+struct RefusedFile {
+  const char* what;
+  std::u16string (*make)(const TempFolder&);
+};
+
+class GstRefusal : public GstPlayback, public ::testing::WithParamInterface<RefusedFile> {};
+
+TEST_P(GstRefusal, IsRefusedAtOnceAndLeavesNothingOpen) {
+  ASSERT_EQ(engine_->PutUrl(Wav("playing.wav", 3)), 0);
+  const std::int32_t result = engine_->PutUrl(GetParam().make(folder_));
+  EXPECT_NE(result, 0);
+  EXPECT_NE(result, 1);
+  EXPECT_EQ(engine_->PlayState(), kPlayStateStopped);
+  EXPECT_FALSE(engine_->CurrentMedia().has_value());
+  EXPECT_FALSE(engine_->CurrentPosition().has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, GstRefusal,
+    ::testing::Values(
+        RefusedFile{"missing",
+                    [](const TempFolder& f) { return EnginePath(f.File("missing.wav")); }},
+        RefusedFile{"empty",
+                    [](const TempFolder& f) {
+                      testing::WriteText(f.File("empty.mp3"), "");
+                      return EnginePath(f.File("empty.mp3"));
+                    }},
+        RefusedFile{"text",
+                    [](const TempFolder& f) {
+                      testing::WriteText(f.File("notes.mp3"), "These are not sounds.\n");
+                      return EnginePath(f.File("notes.mp3"));
+                    }},
+        RefusedFile{"nul_inside",  // would open playing.wav if the name were cut at the NUL
+                    [](const TempFolder& f) {
+                      return EnginePath(f.File("playing.wav")) + u'\0' + u"x.wav";
+                    }},
+        RefusedFile{"unpaired_surrogate",
+                    [](const TempFolder& f) {
+                      return EnginePath(f.File("a")) + u'\xD800' + u".wav";
+                    }},
+        RefusedFile{"empty_path", [](const TempFolder&) { return std::u16string(); }}),
+    [](const auto& test) { return std::string(test.param.what); });
+
+}  // namespace
+}  // namespace solvane

@@ -1,0 +1,60 @@
+#include "playback/gst/taglib_media_info.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/engine/test_media.h"
+
+namespace solvane {
+namespace {
+
+using testing::MediaFixture;
+using testing::TempFolder;
+
+struct TaggedFile {
+  const char* name;
+  std::int64_t bitsPerSecond;
+  double durationSeconds;
+};
+
+class TaglibTaggedFile : public ::testing::TestWithParam<TaggedFile> {};
+
+TEST_P(TaglibTaggedFile, ReadsTagsEncoderBitRateAndDuration) {
+  const auto tags = ReadTaglibMediaInfo(MediaFixture(GetParam().name).string());
+  ASSERT_TRUE(tags.has_value());
+  EXPECT_EQ(tags->title, u"Harbour Lights");
+  EXPECT_EQ(tags->author, u"Mira Okafor");
+  EXPECT_EQ(tags->album, u"Tide Tables");
+  EXPECT_EQ(tags->encodedBy, u"Solvane Fixtures");
+  EXPECT_EQ(tags->bitsPerSecond, GetParam().bitsPerSecond);
+  EXPECT_NEAR(tags->durationSeconds, GetParam().durationSeconds, 0.05);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, TaglibTaggedFile,
+                         ::testing::Values(TaggedFile{"tagged.mp3", 128000, 1.0},
+                                           TaggedFile{"tagged.wma", 64000, 1.0}));
+
+TEST(ReadTaglibMediaInfo, ReadsTheLengthAndRateOfAnUntaggedWav) {
+  const TempFolder folder;
+  testing::WriteToneWav(folder.File("tone.wav"), 2);
+  const auto tags = ReadTaglibMediaInfo(folder.File("tone.wav").string());
+  ASSERT_TRUE(tags.has_value());
+  EXPECT_TRUE(tags->title.empty());
+  EXPECT_TRUE(tags->encodedBy.empty());
+  EXPECT_EQ(tags->bitsPerSecond, 128000);  // 8000 samples of 16 bits a second
+  EXPECT_DOUBLE_EQ(tags->durationSeconds, 2.0);
+}
+
+TEST(ReadTaglibMediaInfo, KnowsNothingOfWhatIsNotMedia) {
+  const TempFolder folder;
+  testing::WriteText(folder.File("notes.mp3"), "not a sound\n");
+  EXPECT_FALSE(ReadTaglibMediaInfo(folder.File("missing.mp3").string()).has_value());
+  // TagLib opens any file named .mp3; a text file then says nothing at all.
+  const auto notes = ReadTaglibMediaInfo(folder.File("notes.mp3").string());
+  if (notes) {
+    EXPECT_TRUE(MediaAttributesOf(*notes).empty());
+    EXPECT_EQ(notes->durationSeconds, 0.0);
+  }
+}
+
+}  // namespace
+}  // namespace solvane

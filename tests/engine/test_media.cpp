@@ -1,0 +1,130 @@
+#include "tests/engine/test_media.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <stdexcept>
+#include <vector>
+
+#include "app/shared/wide_text.h"
+
+namespace solvane::testing {
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+void PutLittleEndian(Bytes& out, std::uint32_t value, int size) {
+  for (int i = 0; i < size; ++i) {
+    out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+  }
+}
+
+void PutBigEndian(Bytes& out, std::uint32_t value, int size) {
+  for (int i = size - 1; i >= 0; --i) {
+    out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+  }
+}
+
+void PutText(Bytes& out, const char* text) {
+  for (; *text != '\0'; ++text) {
+    out.push_back(static_cast<std::uint8_t>(*text));
+  }
+}
+
+void WriteBytes(const std::filesystem::path& path, const Bytes& bytes) {
+  std::ofstream file(path, std::ios::binary);
+  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!file) {
+    throw std::runtime_error("cannot write " + path.string());
+  }
+}
+
+}  // namespace
+
+TempFolder::TempFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "solvane-engine-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) {
+    throw std::runtime_error("cannot create a temporary folder");
+  }
+  path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+void WriteToneWav(const std::filesystem::path& path, int seconds) {
+  constexpr std::uint32_t kRate = 8000;
+  const std::uint32_t samples = kRate * static_cast<std::uint32_t>(seconds);
+  Bytes out;
+  PutText(out, "RIFF");
+  PutLittleEndian(out, 36 + samples * 2, 4);
+  PutText(out, "WAVEfmt ");
+  PutLittleEndian(out, 16, 4);     // format chunk size
+  PutLittleEndian(out, 1, 2);      // PCM
+  PutLittleEndian(out, 1, 2);      // mono
+  PutLittleEndian(out, kRate, 4);
+  PutLittleEndian(out, kRate * 2, 4);  // bytes per second
+  PutLittleEndian(out, 2, 2);      // block align
+  PutLittleEndian(out, 16, 2);     // bits per sample
+  PutText(out, "data");
+  PutLittleEndian(out, samples * 2, 4);
+  for (std::uint32_t i = 0; i < samples; ++i) {
+    const double wave = std::sin(2.0 * 3.14159265358979 * 440.0 * i / kRate);
+    const auto sample = static_cast<std::int16_t>(std::lround(wave * 3000.0));
+    PutLittleEndian(out, static_cast<std::uint16_t>(sample), 2);
+  }
+  WriteBytes(path, out);
+}
+
+void WriteOneNoteMidi(const std::filesystem::path& path, int seconds) {
+  constexpr std::uint32_t kTicksPerQuarter = 480;  // at the default 120 beats a minute
+  const std::uint32_t length = kTicksPerQuarter * 2 * static_cast<std::uint32_t>(seconds);
+  Bytes track = {0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20,  // tempo: 500000 us a quarter
+                 0x00, 0x90, 0x3C, 0x40};                    // note on, middle C
+  Bytes delta;  // variable-length quantity, most significant group first
+  for (int shift = 21; shift > 0; shift -= 7) {
+    if (length >> shift != 0) {
+      delta.push_back(static_cast<std::uint8_t>(0x80 | ((length >> shift) & 0x7F)));
+    }
+  }
+  delta.push_back(static_cast<std::uint8_t>(length & 0x7F));
+  track.insert(track.end(), delta.begin(), delta.end());
+  track.insert(track.end(), {0x80, 0x3C, 0x40, 0x00, 0xFF, 0x2F, 0x00});  // note off, end
+  Bytes out;
+  PutText(out, "MThd");
+  PutBigEndian(out, 6, 4);
+  PutBigEndian(out, 0, 2);  // one track
+  PutBigEndian(out, 1, 2);
+  PutBigEndian(out, kTicksPerQuarter, 2);
+  PutText(out, "MTrk");
+  PutBigEndian(out, static_cast<std::uint32_t>(track.size()), 4);
+  out.insert(out.end(), track.begin(), track.end());
+  WriteBytes(path, out);
+}
+
+void WriteText(const std::filesystem::path& path, const std::string& text) {
+  WriteBytes(path, Bytes(text.begin(), text.end()));
+}
+
+std::filesystem::path MediaFixture(const std::string& name) {
+  return std::filesystem::path(SOLVANE_SOURCE_DIR) / "tests" / "media" / name;
+}
+
+std::string TestName(std::string fileName) {
+  for (char& c : fileName) {
+    if (c == '.') {
+      c = '_';
+    }
+  }
+  return fileName;
+}
+
+std::u16string EnginePath(const std::filesystem::path& path) { return Wide(path.string()); }
+
+void UseHeadlessAudio() { setenv("SOLVANE_AUDIO_SINK", "fakesink", 0); }
+
+}  // namespace solvane::testing

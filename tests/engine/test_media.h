@@ -1,0 +1,47 @@
+#pragma once
+// Media for the engine tests: short files written on the spot into a private
+// temporary folder, and the tagged fixtures kept in tests/media.
+
+#include <filesystem>
+#include <string>
+
+namespace solvane::testing {
+
+// A fresh folder under the system's temporary folder, removed with its
+// contents when the object goes.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  std::filesystem::path File(const std::string& name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// A mono 16-bit 8 kHz PCM WAV file holding a quiet tone of `seconds` seconds.
+void WriteToneWav(const std::filesystem::path& path, int seconds);
+
+// A standard MIDI file holding one note that lasts `seconds` seconds.
+void WriteOneNoteMidi(const std::filesystem::path& path, int seconds);
+
+// Writes `text` as the whole content of the file.
+void WriteText(const std::filesystem::path& path, const std::string& text);
+
+// A file kept in tests/media.
+std::filesystem::path MediaFixture(const std::string& name);
+
+// A file name as a test name: "tone.mp3" gives "tone_mp3".
+std::string TestName(std::string fileName);
+
+// The path as the engine takes it.
+std::u16string EnginePath(const std::filesystem::path& path);
+
+// Makes the engine play into a real-time fakesink unless the environment
+// already chose an output.
+void UseHeadlessAudio();
+
+}  // namespace solvane::testing
