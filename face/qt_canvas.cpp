@@ -1,14 +1,20 @@
 #include "face/qt_canvas.h"
 
 #include <QColor>
+#include <QPointF>
 #include <QRect>
-#include <QString>
+#include <QStaticText>
 
 #include "skin/qt_bitmap.h"
 
 namespace solvane {
 
 QtCanvas::QtCanvas(QImage& frame, QtFontCache& fonts) : painter_(&frame), fonts_(fonts) {}
+
+QtCanvas::~QtCanvas() {
+  painter_.end();
+  fonts_.EndPaint();
+}
 
 void QtCanvas::CopyBitmap(const Bitmap& source, int sourceX, int sourceY, int width, int height,
                           int destX, int destY) {
@@ -29,13 +35,28 @@ void QtCanvas::CopyBitmap(const Bitmap& source, int sourceX, int sourceY, int wi
 
 void QtCanvas::DrawText(std::u16string_view text, const TextRect& rect, const TextStyle& style,
                         TextAlignment alignment) {
-  const int horizontal = alignment == TextAlignment::kRight ? Qt::AlignRight : Qt::AlignHCenter;
+  if (text.empty() || rect.right <= rect.left || rect.bottom <= rect.top) {
+    return;
+  }
+  const QStaticText& line = fonts_.LaidOut(text, style);
+  const QSizeF size = line.size();
+  const qreal width = rect.right - rect.left;
+  const qreal left = alignment == TextAlignment::kRight
+                         ? rect.right - size.width()
+                         : rect.left + (width - size.width()) / 2.0;
+
   painter_.setFont(fonts_.FontFor(style));
   painter_.setPen(QColor(style.colour.red, style.colour.green, style.colour.blue));
-  // Without Qt::TextDontClip the text is cut at the rectangle's edges.
-  painter_.drawText(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top),
-                    horizontal | Qt::AlignTop | Qt::TextSingleLine,
-                    QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+  // A line that does not fit is cut at the rectangle's edges.
+  const bool fits = left >= rect.left && left + size.width() <= rect.right &&
+                    size.height() <= rect.bottom - rect.top;
+  if (!fits) {
+    painter_.setClipRect(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
+  }
+  painter_.drawStaticText(QPointF(left, rect.top), line);
+  if (!fits) {
+    painter_.setClipping(false);
+  }
 }
 
 }  // namespace solvane

@@ -1,6 +1,6 @@
 #pragma once
-// The canvas on a QPainter over a QImage frame. The only place that draws
-// with QPainter.
+// The canvas on a QPainter over a QImage frame, for one paint. The only place
+// that draws with QPainter.
 
 #include <QImage>
 #include <QPainter>
@@ -12,9 +12,13 @@ namespace solvane {
 
 class QtCanvas final : public Canvas {
  public:
-  // Paints into `frame` until destroyed. Bitmaps given to it must be
-  // QtBitmaps; any other kind is skipped.
+  // Paints into `frame` until destroyed; then tells `fonts` the paint ended.
+  // Bitmaps given to it must be QtBitmaps; any other kind is skipped.
   QtCanvas(QImage& frame, QtFontCache& fonts);
+  ~QtCanvas() override;
+
+  QtCanvas(const QtCanvas&) = delete;
+  QtCanvas& operator=(const QtCanvas&) = delete;
 
   void CopyBitmap(const Bitmap& source, int sourceX, int sourceY, int width, int height,
                   int destX, int destY) override;

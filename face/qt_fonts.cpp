@@ -3,16 +3,19 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QStringList>
+#include <QString>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace solvane {
 
 namespace {
 
 QFont MakeFont(const TextStyle& style) {
-  QFont font(QString::fromUtf8(style.fontFace.data(), static_cast<qsizetype>(style.fontFace.size())));
+  QFont font(QString::fromUtf8(style.fontFace.data(),
+                               static_cast<qsizetype>(style.fontFace.size())));
   font.setStyleHint(QFont::SansSerif);
   font.setWeight(static_cast<QFont::Weight>(std::clamp(style.weight, 1, 1000)));
   const int cell = std::max(style.cellHeight, 1);
@@ -26,6 +29,20 @@ QFont MakeFont(const TextStyle& style) {
   return font;
 }
 
+bool IsLineBreak(char16_t unit) {
+  return unit == u'\n' || unit == u'\r' || unit == u'\u2028' || unit == u'\u2029';
+}
+
+QString SingleLine(std::u16string_view text) {
+  QString line = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+  for (QChar& character : line) {
+    if (IsLineBreak(character.unicode())) {
+      character = QLatin1Char(' ');
+    }
+  }
+  return line;
+}
+
 }  // namespace
 
 bool RegisterTahomaFont(const QString& folder) {
@@ -36,16 +53,43 @@ bool RegisterTahomaFont(const QString& folder) {
   return regular;
 }
 
-const QFont& QtFontCache::FontFor(const TextStyle& style) {
-  for (const Entry& entry : entries_) {
-    if (entry.cellHeight == style.cellHeight && entry.weight == style.weight &&
-        entry.face == style.fontFace) {
-      return entry.font;
+std::size_t QtFontCache::LineKeyHash::operator()(const LineKey& key) const {
+  return std::hash<std::u16string>{}(key.text) ^ (key.font * 0x9E3779B97F4A7C15ull);
+}
+
+std::size_t QtFontCache::FontIndex(const TextStyle& style) {
+  for (std::size_t index = 0; index < fonts_.size(); ++index) {
+    const Font& font = fonts_[index];
+    if (font.cellHeight == style.cellHeight && font.weight == style.weight &&
+        font.face == style.fontFace) {
+      return index;
     }
   }
-  entries_.push_back({std::string(style.fontFace), style.cellHeight, style.weight,
-                      MakeFont(style)});
-  return entries_.back().font;
+  fonts_.push_back({std::string(style.fontFace), style.cellHeight, style.weight,
+                    MakeFont(style)});
+  return fonts_.size() - 1;
+}
+
+const QFont& QtFontCache::FontFor(const TextStyle& style) { return fonts_[FontIndex(style)].font; }
+
+const QStaticText& QtFontCache::LaidOut(std::u16string_view text, const TextStyle& style) {
+  const std::size_t font = FontIndex(style);
+  auto [entry, added] = laidOut_.try_emplace(LineKey{std::u16string(text), font});
+  Line& line = entry->second;
+  if (added) {
+    line.text.setText(SingleLine(text));
+    line.text.setTextFormat(Qt::PlainText);
+    line.text.prepare(QTransform(), fonts_[font].font);
+  }
+  line.drawnThisPaint = true;
+  return line.text;
+}
+
+void QtFontCache::EndPaint() {
+  std::erase_if(laidOut_, [](const auto& entry) { return !entry.second.drawnThisPaint; });
+  for (auto& entry : laidOut_) {
+    entry.second.drawnThisPaint = false;
+  }
 }
 
 }  // namespace solvane

@@ -1,10 +1,18 @@
 #pragma once
-// Fonts for the face's text styles through Qt.
+// Fonts for the face's text through Qt: the "Tahoma" face, and what drawing
+// text can keep from one paint to the next: the QFont of each text style and
+// each line of text laid out in its font. The face is repainted every second
+// with mostly the same lines, so laying them out once saves most of the cost
+// of drawing them.
 
 #include <QFont>
+#include <QStaticText>
 #include <QString>
+#include <cstddef>
 #include <deque>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "face/canvas.h"
 
@@ -18,22 +26,48 @@ inline constexpr const char* kTahomaFolder = "/usr/share/wine/fonts";
 // system's sans face.
 bool RegisterTahomaFont(const QString& folder = QString::fromLatin1(kTahomaFolder));
 
-// The QFont of each text style, made once and kept. A style's height is the
-// character-cell height (ascent plus descent), as the skin's text was laid out
-// for, so the font's pixel size is chosen to give that cell.
 class QtFontCache {
  public:
-  // The reference stays valid as long as the cache.
+  // The font of a style, made on first use. A style's height is the
+  // character-cell height (ascent plus descent), as the skin's text was laid
+  // out for, so the pixel size is chosen to give that cell. The reference
+  // stays valid as long as the cache.
   const QFont& FontFor(const TextStyle& style);
 
+  // `text` laid out as one line in the style's font: line breaks become
+  // spaces. Valid until the next EndPaint.
+  const QStaticText& LaidOut(std::u16string_view text, const TextStyle& style);
+
+  // Drops the laid-out lines that the paint now ending did not draw, so the
+  // cache holds at most one paint's worth of text.
+  void EndPaint();
+
+  std::size_t LaidOutCount() const { return laidOut_.size(); }
+
  private:
-  struct Entry {
+  struct Font {
     std::string face;
     int cellHeight;
     int weight;
     QFont font;
   };
-  std::deque<Entry> entries_;  // a deque keeps handed-out references valid
+  struct LineKey {
+    std::u16string text;
+    std::size_t font;
+    friend bool operator==(const LineKey&, const LineKey&) = default;
+  };
+  struct LineKeyHash {
+    std::size_t operator()(const LineKey& key) const;
+  };
+  struct Line {
+    QStaticText text;
+    bool drawnThisPaint = false;
+  };
+
+  std::size_t FontIndex(const TextStyle& style);
+
+  std::deque<Font> fonts_;  // a deque keeps handed-out references valid
+  std::unordered_map<LineKey, Line, LineKeyHash> laidOut_;
 };
 
 }  // namespace solvane

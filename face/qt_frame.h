@@ -11,7 +11,7 @@ namespace solvane {
 
 // Composes the frame into `image`, which is made screen width x client height
 // (keeping its pixels when it already has that size). Paint it to the window
-// with one QPainter::drawImage at (0, 0).
+// with one QPainter::drawImage at (0, 0). Keep `fonts` from paint to paint.
 void PaintFrame(const FaceFrame& frame, QImage& image, QtFontCache& fonts);
 
 }  // namespace solvane

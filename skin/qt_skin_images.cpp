@@ -5,23 +5,12 @@
 #include <QString>
 
 #include "app/shared/wide_text.h"
+#include "resources/resource_paths.h"
 #include "skin/qt_bitmap.h"
 
 namespace solvane {
 
 namespace {
-
-QString ResourcePath(BuiltInBitmap which) {
-  switch (which) {
-    case BuiltInBitmap::kFaceImage:
-      return QStringLiteral(":/skin/face_240.bmp");
-    case BuiltInBitmap::kSpriteSheet:
-      return QStringLiteral(":/skin/sprites_240.bmp");
-    case BuiltInBitmap::kDoubleSpriteSheet:
-      return QStringLiteral(":/skin/sprites_480.bmp");
-  }
-  return {};
-}
 
 // Only the BMP reader is tried: a file of another image format is refused as
 // "not a bitmap", whatever its name.
@@ -38,7 +27,8 @@ std::unique_ptr<Bitmap> LoadBmp(const QString& path) {
 }  // namespace
 
 std::unique_ptr<Bitmap> QtSkinImages::LoadBuiltIn(BuiltInBitmap which) {
-  return LoadBmp(ResourcePath(which));
+  const char* path = BuiltInImagePath(static_cast<int>(which));
+  return path != nullptr ? LoadBmp(QString::fromLatin1(path)) : nullptr;
 }
 
 std::unique_ptr<Bitmap> QtSkinImages::LoadFile(std::u16string_view path) {

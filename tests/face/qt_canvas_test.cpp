@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFontInfo>
-#include <QFontMetricsF>
 #include <QImage>
 #include <climits>
 
@@ -137,31 +135,26 @@ TEST_F(QtCanvasTest, RightAlignedTextEndsAtTheRectangleEdge) {
   EXPECT_GT(ink.left, 150);
 }
 
-TEST_F(QtCanvasTest, StyleHeightIsTheCharacterCellHeight) {
-  for (const int cell : {14, 20, 28, 40}) {
-    const QFontMetricsF metrics(fonts.FontFor({"Tahoma", cell, 500, {}}));
-    EXPECT_NEAR(metrics.ascent() + metrics.descent(), cell, 1.0) << "cell " << cell;
+TEST_F(QtCanvasTest, LineBreaksInATextDoNotStartASecondLine) {
+  QImage frame = BlackFrame(240, 80);
+  TextStyle style = RowTextStyle(1);
+  style.colour = {255, 255, 255};
+  {
+    QtCanvas canvas(frame, fonts);
+    canvas.DrawText(u"AB\nCD\r\nEF", {0, 0, 240, 80}, style, TextAlignment::kCentre);
   }
+  EXPECT_LT(InkOf(frame, kBlack).bottom, 20);
 }
 
-TEST_F(QtCanvasTest, FontsAreMadeOncePerStyleAndStayPut) {
-  const QFont* row = &fonts.FontFor(RowTextStyle(2));
-  for (int size = 10; size < 40; ++size) {
-    fonts.FontFor({"Tahoma", size, 400, {}});
+TEST_F(QtCanvasTest, EachPaintKeepsTheLinesItDrewForTheNext) {
+  QImage frame = BlackFrame(240, 80);
+  for (const char16_t* changing : {u"00:01/", u"00:02/", u"00:03/"}) {
+    QtCanvas canvas(frame, fonts);
+    canvas.DrawText(u"the same lyric line", {0, 0, 240, 80}, RowTextStyle(1),
+                    TextAlignment::kCentre);
+    canvas.DrawText(changing, {0, 40, 207, 80}, TimeTextStyle(1), TextAlignment::kRight);
   }
-  // The current line differs from the row text only in colour: same font.
-  EXPECT_EQ(&fonts.FontFor(CurrentLineStyle(2)), row);
-  EXPECT_EQ(row->pixelSize(), fonts.FontFor(RowTextStyle(2)).pixelSize());
-}
-
-TEST(TahomaFontTest, RegisteredFaceIsTheOneUsed) {
-  ASSERT_TRUE(testing::GuiEnvironment::tahomaRegistered);
-  QtFontCache fonts;
-  EXPECT_EQ(QFontInfo(fonts.FontFor(RowTextStyle(1))).family(), QStringLiteral("Tahoma"));
-}
-
-TEST(TahomaFontTest, MissingFolderRegistersNothing) {
-  EXPECT_FALSE(RegisterTahomaFont(QStringLiteral("/nonexistent/fonts")));
+  EXPECT_EQ(fonts.LaidOutCount(), 2u);
 }
 
 }  // namespace

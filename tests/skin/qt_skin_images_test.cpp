@@ -38,6 +38,14 @@ TEST_F(QtSkinImagesTest, BmpFileLoadsWhateverItsNameEndsWith) {
   EXPECT_EQ(static_cast<const QtBitmap&>(*bitmap).Image().pixel(5, 5), qRgb(10, 20, 30));
 }
 
+TEST_F(QtSkinImagesTest, ShippedSkinDataFileLoads) {
+  const std::unique_ptr<Bitmap> bitmap =
+      images.LoadFile(QStringLiteral(SOLVANE_SOURCE_DIR "/resources/wvrc.sv").toStdU16String());
+  ASSERT_NE(bitmap, nullptr);
+  EXPECT_EQ(bitmap->Width(), 480);
+  EXPECT_GE(bitmap->Height(), 696);
+}
+
 TEST_F(QtSkinImagesTest, FileOfAnotherImageFormatIsNotABitmap) {
   Save(QStringLiteral("picture.bmp"), "PNG", 20, 20);
   EXPECT_EQ(images.LoadFile(PathOf(QStringLiteral("picture.bmp"))), nullptr);
@@ -55,8 +63,27 @@ TEST_F(QtSkinImagesTest, NameThatCannotBeAFileNameIsRefused) {
   EXPECT_EQ(images.LoadFile(u""), nullptr);
 }
 
-TEST_F(QtSkinImagesTest, ResourceStyleNameIsNotTakenFromTheResources) {
-  EXPECT_EQ(images.LoadFile(u":/skin/face.bmp"), nullptr);
+struct BuiltInCase {
+  BuiltInBitmap which;
+  int width;
+  int height;
+};
+
+TEST_F(QtSkinImagesTest, BuiltInBitmapsLoadAtTheirSizes) {
+  const BuiltInCase cases[] = {{BuiltInBitmap::kFaceImage, 240, 348},
+                               {BuiltInBitmap::kSpriteSheet, 240, 134},
+                               {BuiltInBitmap::kDoubleSpriteSheet, 480, 183}};
+  for (const BuiltInCase& c : cases) {
+    const std::unique_ptr<Bitmap> bitmap = images.LoadBuiltIn(c.which);
+    ASSERT_NE(bitmap, nullptr) << static_cast<int>(c.which);
+    EXPECT_EQ(bitmap->Width(), c.width);
+    EXPECT_EQ(bitmap->Height(), c.height);
+  }
+}
+
+TEST_F(QtSkinImagesTest, ResourceNameIsNotAFileName) {
+  ASSERT_NE(images.LoadBuiltIn(BuiltInBitmap::kFaceImage), nullptr);
+  EXPECT_EQ(images.LoadFile(u":/skin/face_240.bmp"), nullptr);
 }
 
 }  // namespace
