@@ -53,17 +53,6 @@ TEST(StartScreenDrawingTest, RowsStandOnTheInformationGridOfTheLargeTallScreen) 
   }
 }
 
-TEST(StartScreenDrawingTest, KeptStartScreenShowsAlthoughAnEntryIsChosen) {
-  FaceRecords records(kScreenMode240x320);
-  FillStartScreen(records);
-  records.player.trackChosen = 1;
-  records.player.startScreenKept = 1;
-  WideCopy(records.player.currentTitle, u"song.mp3");
-  Draw(records);
-  EXPECT_EQ(AreaTexts(records).size(), 4u);
-  EXPECT_EQ(AreaTexts(records)[0].text, u"       Morwick     ");
-}
-
 TEST(StartScreenDrawingTest, ChosenEntryShowsItsNameAloneInRowOne) {
   FaceRecords records(kScreenMode240x320);
   FillStartScreen(records);
@@ -147,16 +136,6 @@ TEST_F(PlayingTrackTest, LyricBytesThatAreNotUtf8ShowReplacementCharacters) {
   Draw(records);
   ASSERT_EQ(AreaTexts(records).size(), 1u);
   EXPECT_EQ(AreaTexts(records)[0].text, u"caf\uFFFD!");
-}
-
-TEST_F(PlayingTrackTest, FullLengthLineIsDrawnWholeAndCentred) {
-  const std::string line(129, 'W');
-  std::memcpy(records.lyrics.lineText[0], line.data(), line.size());
-  records.lyrics.lineCount = 1;
-  Draw(records);
-  ASSERT_EQ(AreaTexts(records).size(), 1u);
-  EXPECT_EQ(AreaTexts(records)[0].text.size(), 129u);
-  EXPECT_EQ(AreaTexts(records)[0].alignment, TextAlignment::kCentre);
 }
 
 TEST_F(PlayingTrackTest, TrackWithoutLyricsShowsItsInformation) {

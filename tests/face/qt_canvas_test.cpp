@@ -146,16 +146,5 @@ TEST_F(QtCanvasTest, LineBreaksInATextDoNotStartASecondLine) {
   EXPECT_LT(InkOf(frame, kBlack).bottom, 20);
 }
 
-TEST_F(QtCanvasTest, EachPaintKeepsTheLinesItDrewForTheNext) {
-  QImage frame = BlackFrame(240, 80);
-  for (const char16_t* changing : {u"00:01/", u"00:02/", u"00:03/"}) {
-    QtCanvas canvas(frame, fonts);
-    canvas.DrawText(u"the same lyric line", {0, 0, 240, 80}, RowTextStyle(1),
-                    TextAlignment::kCentre);
-    canvas.DrawText(changing, {0, 40, 207, 80}, TimeTextStyle(1), TextAlignment::kRight);
-  }
-  EXPECT_EQ(fonts.LaidOutCount(), 2u);
-}
-
 }  // namespace
 }  // namespace solvane

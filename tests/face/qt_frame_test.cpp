@@ -81,14 +81,6 @@ TEST_F(PaintFrameTest, SmallBackgroundCoversOnlyItsOwnSize) {
   EXPECT_EQ(frame.pixel(50, 100), FaceRow(80 + 100));
 }
 
-TEST_F(PaintFrameTest, LargeBackgroundStopsAtTheLyricAreaBottom) {
-  options.useBackgroundImage = 1;
-  bitmaps.backgroundImage = std::make_unique<QtBitmap>(Filled(480, 800, qRgb(0, 255, 0)));
-  Paint();
-  EXPECT_EQ(frame.pixel(239, 208), qRgb(0, 255, 0));
-  EXPECT_EQ(frame.pixel(0, 209), FaceRow(80 + 209));
-}
-
 TEST_F(PaintFrameTest, RepaintKeepsTheFrameAndGivesTheSamePixels) {
   Paint();
   const QImage first = frame.copy();

@@ -50,13 +50,6 @@ TEST(ScreenModeForTest, OtherSizesAreNotSupported) {
   EXPECT_EQ(ScreenModeFor(0, 0), kScreenModeUnsupported);
 }
 
-TEST(ScreenModeForTest, TallScreensAreModesTwoAndFour) {
-  EXPECT_FALSE(IsTallScreen(kScreenMode240x320));
-  EXPECT_TRUE(IsTallScreen(kScreenMode240x400));
-  EXPECT_FALSE(IsTallScreen(kScreenMode480x640));
-  EXPECT_TRUE(IsTallScreen(kScreenMode480x800));
-}
-
 ScreenLayout LaidOut(int mode) {
   ScreenLayout layout;
   SetScreenValues(layout, mode);
@@ -70,22 +63,6 @@ TEST(FaceLayoutTest, RowsScaleAndShiftOnTallScreens) {
   EXPECT_EQ(LaidOut(2).faceRows.repeatIconRow, 297);
   EXPECT_EQ(LaidOut(3).faceRows.repeatIconRow, 434);
   EXPECT_EQ(LaidOut(4).faceRows.repeatIconRow, 594);
-}
-
-TEST(FaceLayoutTest, EveryRowOnTheShortScreenIsItsBase) {
-  const FaceRows rows = LaidOut(1).faceRows;
-  const int values[] = {rows.repeatIconRow,     rows.shuffleIconRow,   rows.playlistIconRow,
-                        rows.abIconRow,         rows.iconBandTop,      rows.seekBandTop,
-                        rows.seekBandBottom,    rows.iconBandBottom,   rows.buttonBandTop,
-                        rows.volumeBandTop,     rows.pauseSymbolRow,   rows.pressedPlayRow,
-                        rows.pressedOpenRow,    rows.muteIconRow,      rows.pressedPreviousRow,
-                        rows.pressedStopRow,    rows.pressedNextRow,   rows.volumeBandBottom,
-                        rows.buttonBandBottom};
-  const int bases[] = {217, 217, 217, 218, 218, 220, 229, 233, 236, 236,
-                       236, 236, 237, 239, 240, 241, 241, 247, 261};
-  for (std::size_t i = 0; i < std::size(bases); ++i) {
-    EXPECT_EQ(values[i], bases[i]) << "row " << i;
-  }
 }
 
 TEST(FaceLayoutTest, EveryRowOnTheLargeTallScreenIsShiftedBy160) {

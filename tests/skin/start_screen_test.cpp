@@ -24,14 +24,6 @@ TEST(StartScreenTest, FillsTheLinesWithTheirExactSpaces) {
   EXPECT_EQ(WideView(playlist->emptyPlaylistText), u"  No files in playlist ");
 }
 
-TEST(StartScreenTest, RowsOutsideOneToSevenAreEmpty) {
-  StartScreenLines lines;
-  auto playlist = std::make_unique<Playlist>();
-  FillStartScreenTexts(lines, *playlist);
-  EXPECT_EQ(StartScreenRow(lines, 0), u"");
-  EXPECT_EQ(StartScreenRow(lines, 8), u"");
-}
-
 struct ChoiceCase {
   std::int32_t trackChosen;
   std::int32_t startScreenKept;
