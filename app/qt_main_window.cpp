@@ -141,8 +141,10 @@ void MainWindow::CollapseToMenuBar() {
 void MainWindow::RestoreWindow(const WindowRect& rect) {
   collapsed_ = false;
   SetKeptAbove(false);
+  // The rectangle is the client area's, as MainWindowRect reads it, so the
+  // window comes back exactly where it stood, title bar aside.
   setFixedSize(rect.right - rect.left, rect.bottom - rect.top);
-  move(rect.left, rect.top);
+  setGeometry(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
   PlaceMenuBar(false);
 }
 

@@ -5,14 +5,9 @@
 
 #include <chrono>
 
+#include "skin/dialogs/qt_text.h"
+
 namespace solvane {
-namespace {
-
-QString ToQString(std::u16string_view text) {
-  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 void QtShell::InvalidateMainWindow() {
   ++invalidations_;

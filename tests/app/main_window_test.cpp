@@ -152,6 +152,8 @@ TEST_F(MainWindowTest, MinimizeCollapsesToTheMenuBarAndMaximizeGivesTheWindowBac
   MenuAction(kCmdMaximize)->trigger();  // nothing remembered yet
   EXPECT_EQ(window->size(), QSize(480, 748));
 
+  window->setGeometry(30, 40, 480, 748);
+  const QRect before = window->geometry();
   MenuAction(kCmdMinimize)->trigger();
   EXPECT_TRUE(window->CollapsedToMenuBar());
   EXPECT_EQ(window->size(), QSize(480, 52));
@@ -160,7 +162,7 @@ TEST_F(MainWindowTest, MinimizeCollapsesToTheMenuBarAndMaximizeGivesTheWindowBac
 
   MenuAction(kCmdMaximize)->trigger();
   EXPECT_FALSE(window->CollapsedToMenuBar());
-  EXPECT_EQ(window->size(), QSize(480, 748));
+  EXPECT_EQ(window->geometry(), before);
   EXPECT_EQ(window->MenuBar()->geometry().top(), 696);
   EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
