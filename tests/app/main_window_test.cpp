@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -173,6 +174,36 @@ TEST_F(MainWindowTest, BringingToFrontDropsTheKeepAboveFlag) {
   window->BringToFront();
   EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   EXPECT_TRUE(window->isVisible());
+}
+
+// Closes whatever modal dialog opens next, once the event loop runs it.
+void CloseNextModalDialog(QString* title) {
+  QTimer::singleShot(0, [title] {
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+      *title = dialog->metaObject()->className();
+      dialog->close();
+    }
+  });
+}
+
+TEST_F(MainWindowTest, TheMenusOpenTheBrowserAndTheDialogsModally) {
+  StartShown();
+  Records().player.addMode = 1;
+  QString opened;
+  CloseNextModalDialog(&opened);
+  MenuAction(kCmdOpenFiles)->trigger();
+  EXPECT_FALSE(opened.isEmpty());
+  EXPECT_EQ(Records().player.addMode, 0);
+  EXPECT_EQ(WideView(Records().browser->browserFolder), u"/");  // it listed the root
+
+  for (int id : {kCmdAbout, kCmdOptions, kCmdAddFiles}) {
+    opened.clear();
+    CloseNextModalDialog(&opened);
+    MenuAction(id)->trigger();
+    EXPECT_FALSE(opened.isEmpty()) << id;
+  }
+  EXPECT_EQ(Records().player.addMode, 1);
+  EXPECT_TRUE(window->PollTimerActive());
 }
 
 TEST_F(MainWindowTest, ScreenOffAsksTheDesktop) {
