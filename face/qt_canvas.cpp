@@ -1,9 +1,6 @@
 #include "face/qt_canvas.h"
 
-#include <QColor>
-#include <QPointF>
 #include <QRect>
-#include <QStaticText>
 
 #include "skin/qt_bitmap.h"
 
@@ -35,27 +32,19 @@ void QtCanvas::CopyBitmap(const Bitmap& source, int sourceX, int sourceY, int wi
 
 void QtCanvas::DrawText(std::u16string_view text, const TextRect& rect, const TextStyle& style,
                         TextAlignment alignment) {
-  if (text.empty() || rect.right <= rect.left || rect.bottom <= rect.top) {
+  if (text.empty()) {
     return;
   }
-  const QStaticText& line = fonts_.LaidOut(text, style);
-  const QSizeF size = line.size();
-  const qreal width = rect.right - rect.left;
-  const qreal left = alignment == TextAlignment::kRight
-                         ? rect.right - size.width()
-                         : rect.left + (width - size.width()) / 2.0;
-
-  painter_.setFont(fonts_.FontFor(style));
-  painter_.setPen(QColor(style.colour.red, style.colour.green, style.colour.blue));
-  // A line that does not fit is cut at the rectangle's edges.
-  const bool fits = left >= rect.left && left + size.width() <= rect.right &&
-                    size.height() <= rect.bottom - rect.top;
-  if (!fits) {
-    painter_.setClipRect(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
-  }
-  painter_.drawStaticText(QPointF(left, rect.top), line);
-  if (!fits) {
-    painter_.setClipping(false);
+  const QtTextLine& line = fonts_.DrawnLine(text, style);
+  const int textLeft = alignment == TextAlignment::kRight
+                           ? rect.right - line.advance
+                           : rect.left + (rect.right - rect.left - line.advance) / 2;
+  const QRect image(textLeft - line.margin, rect.top, line.image.width(), line.image.height());
+  // What reaches past the rectangle's edges is cut off.
+  const QRect visible =
+      image.intersected(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
+  if (!visible.isEmpty()) {
+    painter_.drawImage(visible.topLeft(), line.image, visible.translated(-image.topLeft()));
   }
 }
 

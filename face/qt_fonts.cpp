@@ -4,7 +4,6 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QString>
-#include <QTransform>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -29,20 +28,6 @@ QFont MakeFont(const TextStyle& style) {
   return font;
 }
 
-bool IsLineBreak(char16_t unit) {
-  return unit == u'\n' || unit == u'\r' || unit == u'\u2028' || unit == u'\u2029';
-}
-
-QString SingleLine(std::u16string_view text) {
-  QString line = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-  for (QChar& character : line) {
-    if (IsLineBreak(character.unicode())) {
-      character = QLatin1Char(' ');
-    }
-  }
-  return line;
-}
-
 }  // namespace
 
 bool RegisterTahomaFont(const QString& folder) {
@@ -54,7 +39,13 @@ bool RegisterTahomaFont(const QString& folder) {
 }
 
 std::size_t QtFontCache::LineKeyHash::operator()(const LineKey& key) const {
-  return std::hash<std::u16string>{}(key.text) ^ (key.font * 0x9E3779B97F4A7C15ull);
+  std::size_t hash = std::hash<std::u16string>{}(key.text);
+  for (const std::size_t part : {key.font, static_cast<std::size_t>(key.colour.red),
+                                 static_cast<std::size_t>(key.colour.green),
+                                 static_cast<std::size_t>(key.colour.blue)}) {
+    hash = hash * 31 + part;
+  }
+  return hash;
 }
 
 std::size_t QtFontCache::FontIndex(const TextStyle& style) {
@@ -72,23 +63,21 @@ std::size_t QtFontCache::FontIndex(const TextStyle& style) {
 
 const QFont& QtFontCache::FontFor(const TextStyle& style) { return fonts_[FontIndex(style)].font; }
 
-const QStaticText& QtFontCache::LaidOut(std::u16string_view text, const TextStyle& style) {
+const QtTextLine& QtFontCache::DrawnLine(std::u16string_view text, const TextStyle& style) {
   const std::size_t font = FontIndex(style);
-  auto [entry, added] = laidOut_.try_emplace(LineKey{std::u16string(text), font});
+  auto [entry, added] = lines_.try_emplace(LineKey{std::u16string(text), font, style.colour});
   Line& line = entry->second;
   if (added) {
-    line.text.setText(SingleLine(text));
-    line.text.setTextFormat(Qt::PlainText);
-    line.text.prepare(QTransform(), fonts_[font].font);
+    line.drawn = RenderTextLine(text, fonts_[font].font, style.colour);
   }
-  line.drawnThisPaint = true;
-  return line.text;
+  line.usedThisPaint = true;
+  return line.drawn;
 }
 
 void QtFontCache::EndPaint() {
-  std::erase_if(laidOut_, [](const auto& entry) { return !entry.second.drawnThisPaint; });
-  for (auto& entry : laidOut_) {
-    entry.second.drawnThisPaint = false;
+  std::erase_if(lines_, [](const auto& entry) { return !entry.second.usedThisPaint; });
+  for (auto& entry : lines_) {
+    entry.second.usedThisPaint = false;
   }
 }
 

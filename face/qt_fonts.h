@@ -1,12 +1,11 @@
 #pragma once
 // Fonts for the face's text through Qt: the "Tahoma" face, and what drawing
 // text can keep from one paint to the next: the QFont of each text style and
-// each line of text laid out in its font. The face is repainted every second
-// with mostly the same lines, so laying them out once saves most of the cost
-// of drawing them.
+// each line of text already drawn in its style. The face is repainted every
+// second with mostly the same lines, so drawing each of them once and then
+// only compositing it saves most of the cost of a paint.
 
 #include <QFont>
-#include <QStaticText>
 #include <QString>
 #include <cstddef>
 #include <deque>
@@ -15,6 +14,7 @@
 #include <unordered_map>
 
 #include "face/canvas.h"
+#include "face/qt_text_line.h"
 
 namespace solvane {
 
@@ -34,15 +34,14 @@ class QtFontCache {
   // stays valid as long as the cache.
   const QFont& FontFor(const TextStyle& style);
 
-  // `text` laid out as one line in the style's font: line breaks become
-  // spaces. Valid until the next EndPaint.
-  const QStaticText& LaidOut(std::u16string_view text, const TextStyle& style);
+  // `text` drawn as one line in the style. Valid until the next EndPaint.
+  const QtTextLine& DrawnLine(std::u16string_view text, const TextStyle& style);
 
-  // Drops the laid-out lines that the paint now ending did not draw, so the
-  // cache holds at most one paint's worth of text.
+  // Drops the lines that the paint now ending did not draw, so the cache
+  // holds at most one paint's worth of text.
   void EndPaint();
 
-  std::size_t LaidOutCount() const { return laidOut_.size(); }
+  std::size_t LineCount() const { return lines_.size(); }
 
  private:
   struct Font {
@@ -54,20 +53,21 @@ class QtFontCache {
   struct LineKey {
     std::u16string text;
     std::size_t font;
+    Rgb colour;
     friend bool operator==(const LineKey&, const LineKey&) = default;
   };
   struct LineKeyHash {
     std::size_t operator()(const LineKey& key) const;
   };
   struct Line {
-    QStaticText text;
-    bool drawnThisPaint = false;
+    QtTextLine drawn;
+    bool usedThisPaint = false;
   };
 
   std::size_t FontIndex(const TextStyle& style);
 
   std::deque<Font> fonts_;  // a deque keeps handed-out references valid
-  std::unordered_map<LineKey, Line, LineKeyHash> laidOut_;
+  std::unordered_map<LineKey, Line, LineKeyHash> lines_;
 };
 
 }  // namespace solvane

@@ -33,30 +33,33 @@ TEST(QtFontCacheTest, FontsAreMadeOncePerStyleAndStayPut) {
 
 TEST(QtFontCacheTest, LineDrawnInAPaintIsKeptForTheNext) {
   QtFontCache fonts;
-  const QStaticText* first = &fonts.LaidOut(u"a lyric line", RowTextStyle(1));
+  const QtTextLine* first = &fonts.DrawnLine(u"a lyric line", RowTextStyle(1));
   fonts.EndPaint();
-  EXPECT_EQ(&fonts.LaidOut(u"a lyric line", RowTextStyle(1)), first);
-  EXPECT_EQ(first->text(), QStringLiteral("a lyric line"));
+  EXPECT_EQ(&fonts.DrawnLine(u"a lyric line", RowTextStyle(1)), first);
+  EXPECT_GT(first->advance, 0);
+  EXPECT_GT(first->image.width(), first->advance);
 }
 
 TEST(QtFontCacheTest, LinesAPaintDidNotDrawAreDropped) {
   QtFontCache fonts;
-  fonts.LaidOut(u"kept", RowTextStyle(1));
-  fonts.LaidOut(u"dropped", RowTextStyle(1));
+  fonts.DrawnLine(u"kept", RowTextStyle(1));
+  fonts.DrawnLine(u"dropped", RowTextStyle(1));
   fonts.EndPaint();
-  fonts.LaidOut(u"kept", RowTextStyle(1));
+  fonts.DrawnLine(u"kept", RowTextStyle(1));
   fonts.EndPaint();
-  EXPECT_EQ(fonts.LaidOutCount(), 1u);
+  EXPECT_EQ(fonts.LineCount(), 1u);
   fonts.EndPaint();
-  EXPECT_EQ(fonts.LaidOutCount(), 0u);
+  EXPECT_EQ(fonts.LineCount(), 0u);
 }
 
-TEST(QtFontCacheTest, SameTextInTwoFontsIsLaidOutTwice) {
+TEST(QtFontCacheTest, SameTextInAnotherFontOrColourIsAnotherLine) {
   QtFontCache fonts;
-  const QStaticText& small = fonts.LaidOut(u"00:00", TimeTextStyle(1));
-  const QStaticText& large = fonts.LaidOut(u"00:00", TimeTextStyle(2));
-  EXPECT_EQ(fonts.LaidOutCount(), 2u);
-  EXPECT_LT(small.size().width(), large.size().width());
+  const QtTextLine& small = fonts.DrawnLine(u"00:00", TimeTextStyle(1));
+  const QtTextLine& large = fonts.DrawnLine(u"00:00", TimeTextStyle(2));
+  fonts.DrawnLine(u"a lyric line", RowTextStyle(1));
+  fonts.DrawnLine(u"a lyric line", CurrentLineStyle(1));
+  EXPECT_EQ(fonts.LineCount(), 4u);
+  EXPECT_LT(small.advance, large.advance);
 }
 
 TEST(TahomaFontTest, RegisteredFaceIsTheOneUsed) {
