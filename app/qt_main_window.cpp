@@ -70,7 +70,9 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::Start() {
-  if (!core_.Start()) {
+  // A termination signal handled inside a start-up message box has already
+  // closed the window; the start then counts as given up.
+  if (!core_.Start() || core_.records().lifecycle.shutDown) {
     return false;
   }
   pollTimer_.start();

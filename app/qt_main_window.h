@@ -37,8 +37,8 @@ class MainWindow final : public QWidget, public WindowActions {
   ~MainWindow() override;
 
   // The start-up initialisation; on success the poll timer runs. False when
-  // the start was abandoned: the shutdown has then run and the window must
-  // not be shown.
+  // the start was abandoned or the window was closed meanwhile: the shutdown
+  // has then run and the window must not be shown.
   bool Start();
 
   // A second start of the program asks for this window: shown in its normal

@@ -89,16 +89,6 @@ TEST_F(CommandTableTest, PlayPauseStartsTheChosenEntry) {
   EXPECT_EQ(rig.media.urls[0], u"/music/a.mp3");
 }
 
-TEST_F(CommandTableTest, PlayPausePausesAndResumesALoadedTrack) {
-  rig.StartPlaying();
-  Run(kCmdPlayPause);
-  EXPECT_EQ(rig.player.paused, 1);
-  EXPECT_EQ(rig.media.CallCount("pause"), 1);
-  Run(kCmdPlayPause);
-  EXPECT_EQ(rig.player.paused, 0);
-  EXPECT_EQ(rig.media.CallCount("play"), 1);
-}
-
 TEST_F(CommandTableTest, TogglePlayAndHaltGoThroughTheSameDispatch) {
   rig.StartPlaying();
   EXPECT_TRUE(Run(kCmdTogglePlay));

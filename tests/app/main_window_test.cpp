@@ -273,6 +273,17 @@ TEST_F(MainWindowTest, AcceptingAnUnsupportedScreenLaysTheFaceOutAs240x320) {
   EXPECT_EQ(Records().layout.screenHeight, 320);
 }
 
+TEST_F(MainWindowTest, AnExitWhileAStartUpBoxIsOpenGivesUpTheStart) {
+  Make({320, 240});
+  window->shell().SetMessageBoxAnswerer([this](std::u16string_view, std::u16string_view, bool) {
+    window->ExitProgram();  // as a termination signal handled inside the box
+    return true;
+  });
+  EXPECT_FALSE(window->Start());
+  EXPECT_FALSE(window->PollTimerActive());
+  EXPECT_TRUE(folder->HasStateFile());
+}
+
 TEST_F(MainWindowTest, AMissingWideFaceEndsTheStartWithAnError) {
   Make({480, 640}, false);
   EXPECT_FALSE(window->Start());
