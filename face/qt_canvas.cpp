@@ -6,7 +6,25 @@
 
 namespace solvane {
 
-QtCanvas::QtCanvas(QImage& frame, QtFontCache& fonts) : painter_(&frame), fonts_(fonts) {}
+namespace {
+
+// The frame's pixels, when they are 32-bit premultiplied (or opaque) pixels
+// that glyph masks blend into; the painter has already detached the image.
+QtTextSurface SurfaceOver(QPainter& painter, QImage& frame) {
+  QtTextSurface surface{painter, nullptr, 0, frame.rect()};
+  const QImage::Format format = frame.format();
+  if (painter.isActive() &&
+      (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied)) {
+    surface.pixels = reinterpret_cast<std::uint32_t*>(frame.bits());
+    surface.pixelsPerRow = frame.bytesPerLine() / 4;
+  }
+  return surface;
+}
+
+}  // namespace
+
+QtCanvas::QtCanvas(QImage& frame, QtFontCache& fonts)
+    : painter_(&frame), fonts_(fonts), text_(SurfaceOver(painter_, frame)) {}
 
 QtCanvas::~QtCanvas() {
   painter_.end();
@@ -35,16 +53,17 @@ void QtCanvas::DrawText(std::u16string_view text, const TextRect& rect, const Te
   if (text.empty()) {
     return;
   }
-  const QtTextLine& line = fonts_.DrawnLine(text, style);
+  QtTextLine& line = fonts_.ShapedLine(text, style);
   const int textLeft = alignment == TextAlignment::kRight
-                           ? rect.right - line.advance
-                           : rect.left + (rect.right - rect.left - line.advance) / 2;
-  const QRect image(textLeft - line.margin, rect.top, line.image.width(), line.image.height());
+                           ? rect.right - line.Advance()
+                           : rect.left + (rect.right - rect.left - line.Advance()) / 2;
+  const QPoint origin(textLeft, rect.top);
   // What reaches past the rectangle's edges is cut off.
-  const QRect visible =
-      image.intersected(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
+  const QRect visible = line.Extent().translated(origin).intersected(
+      QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
   if (!visible.isEmpty()) {
-    painter_.drawImage(visible.topLeft(), line.image, visible.translated(-image.topLeft()));
+    line.Draw(text_, origin, visible,
+              qRgb(style.colour.red, style.colour.green, style.colour.blue));
   }
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 // The canvas on a QPainter over a QImage frame, for one paint. The only place
-// that draws with QPainter.
+// that draws into the frame: bitmaps with QPainter, text by blending the
+// glyph masks of lines kept in the font cache.
 
 #include <QImage>
 #include <QPainter>
 
 #include "face/canvas.h"
 #include "face/qt_fonts.h"
+#include "face/qt_text_line.h"
 
 namespace solvane {
 
@@ -28,6 +30,7 @@ class QtCanvas final : public Canvas {
  private:
   QPainter painter_;
   QtFontCache& fonts_;
+  QtTextSurface text_;
 };
 
 }  // namespace solvane

@@ -38,14 +38,11 @@ bool RegisterTahomaFont(const QString& folder) {
   return regular;
 }
 
+QtFontCache::QtFontCache(std::size_t glyphMaskBytesKept)
+    : glyphMaskBytesKept_(glyphMaskBytesKept) {}
+
 std::size_t QtFontCache::LineKeyHash::operator()(const LineKey& key) const {
-  std::size_t hash = std::hash<std::u16string>{}(key.text);
-  for (const std::size_t part : {key.font, static_cast<std::size_t>(key.colour.red),
-                                 static_cast<std::size_t>(key.colour.green),
-                                 static_cast<std::size_t>(key.colour.blue)}) {
-    hash = hash * 31 + part;
-  }
-  return hash;
+  return std::hash<std::u16string>{}(key.text) * 31 + key.font;
 }
 
 std::size_t QtFontCache::FontIndex(const TextStyle& style) {
@@ -63,18 +60,23 @@ std::size_t QtFontCache::FontIndex(const TextStyle& style) {
 
 const QFont& QtFontCache::FontFor(const TextStyle& style) { return fonts_[FontIndex(style)].font; }
 
-const QtTextLine& QtFontCache::DrawnLine(std::u16string_view text, const TextStyle& style) {
+QtTextLine& QtFontCache::ShapedLine(std::u16string_view text, const TextStyle& style) {
   const std::size_t font = FontIndex(style);
-  auto [entry, added] = lines_.try_emplace(LineKey{std::u16string(text), font, style.colour});
+  auto [entry, added] = lines_.try_emplace(LineKey{std::u16string(text), font});
   Line& line = entry->second;
   if (added) {
-    line.drawn = RenderTextLine(text, fonts_[font].font, style.colour);
+    line.shaped = ShapeTextLine(text, fonts_[font].font, masks_);
   }
   line.usedThisPaint = true;
-  return line.drawn;
+  return line.shaped;
 }
 
 void QtFontCache::EndPaint() {
+  if (masks_.ByteCount() > glyphMaskBytesKept_) {
+    lines_.clear();
+    masks_.Clear();
+    return;
+  }
   std::erase_if(lines_, [](const auto& entry) { return !entry.second.usedThisPaint; });
   for (auto& entry : lines_) {
     entry.second.usedThisPaint = false;

@@ -31,35 +31,44 @@ TEST(QtFontCacheTest, FontsAreMadeOncePerStyleAndStayPut) {
   EXPECT_EQ(fonts.FontFor(TimeTextStyle(2)).weight(), QFont::Normal);
 }
 
-TEST(QtFontCacheTest, LineDrawnInAPaintIsKeptForTheNext) {
+TEST(QtFontCacheTest, LineShapedInAPaintIsKeptForTheNext) {
   QtFontCache fonts;
-  const QtTextLine* first = &fonts.DrawnLine(u"a lyric line", RowTextStyle(1));
+  const QtTextLine* first = &fonts.ShapedLine(u"a lyric line", RowTextStyle(1));
   fonts.EndPaint();
-  EXPECT_EQ(&fonts.DrawnLine(u"a lyric line", RowTextStyle(1)), first);
-  EXPECT_GT(first->advance, 0);
-  EXPECT_GT(first->image.width(), first->advance);
+  EXPECT_EQ(&fonts.ShapedLine(u"a lyric line", RowTextStyle(1)), first);
+  EXPECT_GT(first->Advance(), 0);
+  EXPECT_GT(first->Extent().width(), first->Advance());
 }
 
 TEST(QtFontCacheTest, LinesAPaintDidNotDrawAreDropped) {
   QtFontCache fonts;
-  fonts.DrawnLine(u"kept", RowTextStyle(1));
-  fonts.DrawnLine(u"dropped", RowTextStyle(1));
+  fonts.ShapedLine(u"kept", RowTextStyle(1));
+  fonts.ShapedLine(u"dropped", RowTextStyle(1));
   fonts.EndPaint();
-  fonts.DrawnLine(u"kept", RowTextStyle(1));
+  fonts.ShapedLine(u"kept", RowTextStyle(1));
   fonts.EndPaint();
   EXPECT_EQ(fonts.LineCount(), 1u);
   fonts.EndPaint();
   EXPECT_EQ(fonts.LineCount(), 0u);
 }
 
-TEST(QtFontCacheTest, SameTextInAnotherFontOrColourIsAnotherLine) {
+TEST(QtFontCacheTest, SameTextInAnotherFontIsAnotherLineButNotInAnotherColour) {
   QtFontCache fonts;
-  const QtTextLine& small = fonts.DrawnLine(u"00:00", TimeTextStyle(1));
-  const QtTextLine& large = fonts.DrawnLine(u"00:00", TimeTextStyle(2));
-  fonts.DrawnLine(u"a lyric line", RowTextStyle(1));
-  fonts.DrawnLine(u"a lyric line", CurrentLineStyle(1));
-  EXPECT_EQ(fonts.LineCount(), 4u);
-  EXPECT_LT(small.advance, large.advance);
+  const QtTextLine& small = fonts.ShapedLine(u"00:00", TimeTextStyle(1));
+  const QtTextLine& large = fonts.ShapedLine(u"00:00", TimeTextStyle(2));
+  const QtTextLine& row = fonts.ShapedLine(u"a lyric line", RowTextStyle(1));
+  EXPECT_EQ(&fonts.ShapedLine(u"a lyric line", CurrentLineStyle(1)), &row);
+  EXPECT_EQ(fonts.LineCount(), 3u);
+  EXPECT_LT(small.Advance(), large.Advance());
+}
+
+TEST(QtFontCacheTest, GlyphMasksPastTheirBoundAreDroppedWithTheLines) {
+  QtFontCache fonts(1);  // any mask at all is past the bound
+  fonts.ShapedLine(u"a lyric line", RowTextStyle(1));
+  EXPECT_GT(fonts.GlyphMaskBytes(), 1u);
+  fonts.EndPaint();
+  EXPECT_EQ(fonts.GlyphMaskBytes(), 0u);
+  EXPECT_EQ(fonts.LineCount(), 0u);
 }
 
 TEST(TahomaFontTest, RegisteredFaceIsTheOneUsed) {
