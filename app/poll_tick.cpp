@@ -17,25 +17,33 @@ void PollTick(PlaybackContext& context, int lyricRows) {
   }
 
   // The first tick after a track start reads what the media says about
-  // itself; only then is the engine ready for the resume seek.
+  // itself, which changes the drawn duration and information rows; only then
+  // is the engine ready for the resume seek. A duration the engine did not
+  // know yet at that read (it learns some only after playing a while) is
+  // asked for again on later ticks.
+  bool repaint = false;
   if (player.trackInfoPending != 0) {
     player.trackInfoPending = 0;
     ReadTrackInfo(context);
     ResumeIfPending(context);
+    repaint = true;
+  } else {
+    RefreshTrackDuration(context);
   }
 
   // A position the engine cannot report leaves the one noted last.
   const std::optional<double> position = context.media.CurrentPosition();
   if (position) {
     const std::int32_t seconds = WholeSeconds(*position);
-    if (seconds != player.playSeconds) {
-      context.shell.InvalidateMainWindow();
-    }
+    repaint = repaint || seconds != player.playSeconds;
     player.playPosition = SecondsToTenths(*position);
     player.playSeconds = seconds;
     if (player.lyricsPresent != 0) {
       LyricTick(context.lyrics, *position, lyricRows, context.shell);
     }
+  }
+  if (repaint) {
+    context.shell.InvalidateMainWindow();
   }
 
   // A track has ended only when this poll sees it stopped right after a poll

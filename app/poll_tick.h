@@ -1,6 +1,7 @@
 #pragma once
-// The 100 ms tick: keeps the play position, the lyric window, the end of a
-// track and the A-B loop going while a track is playing or paused.
+// The 100 ms tick: reads the track information after a start and keeps the
+// play position, the lyric window, the end of a track and the A-B loop going
+// while a track is playing or paused.
 
 #include "playback/playback_control.h"
 

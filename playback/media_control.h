@@ -33,6 +33,9 @@ struct MediaAttribute {
 struct MediaItem {
   double durationSeconds = 0.0;  // 0 when it cannot be read
   std::vector<MediaAttribute> attributes;
+  // False while durationSeconds is only a stand-in that the engine may still
+  // better (it has not learned the length of the media yet): ask again later.
+  bool durationSettled = true;
 };
 
 class MediaControl {

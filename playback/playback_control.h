@@ -38,6 +38,9 @@ struct PlaybackContext {
   const BrowserListing& browser;
   MediaControl& media;
   Shell& shell;
+  // The open track's duration is a stand-in the engine may still better; the
+  // poll tick asks for it again until the engine settles it.
+  bool durationPending = false;
 };
 
 // --- Starting and choosing tracks -------------------------------------------
@@ -125,7 +128,12 @@ void VolumeDown(PlaybackContext& context);  // -3 down to 0, then repaint
 
 // Empties the five texts.
 void ClearTrackInfo(TrackInfo& trackInfo);
-// Reads duration and the five texts of the open media (first tick after a start).
+// Reads duration and the five texts of the open media (first tick after a
+// start), and notes whether the duration is still pending.
 void ReadTrackInfo(PlaybackContext& context);
+// While the duration is pending, asks the engine for it again (the texts stay
+// as read) and takes a changed one, repainting. Stops asking once the engine
+// settles it or has no media open.
+void RefreshTrackDuration(PlaybackContext& context);
 
 }  // namespace solvane

@@ -1,6 +1,9 @@
 // Reading the duration and the title, author, album, bit rate and encoder of
-// the media the engine has open.
+// the media the engine has open, and asking again for a duration the engine
+// had not settled at the first read.
 
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "app/shared/tenths.h"
@@ -57,6 +60,7 @@ void ClearTrackInfo(TrackInfo& trackInfo) { trackInfo = TrackInfo{}; }
 void ReadTrackInfo(PlaybackContext& context) {
   const std::optional<MediaItem> media = context.media.CurrentMedia();
   context.player.trackDuration = media ? SecondsToTenths(media->durationSeconds) : 0;
+  context.durationPending = media && !media->durationSettled;
   ClearTrackInfo(context.trackInfo);
   if (!media) {
     return;
@@ -65,6 +69,23 @@ void ReadTrackInfo(PlaybackContext& context) {
   for (const MediaAttribute& attribute : media->attributes) {
     TakeAttribute(context.trackInfo, attribute);
   }
+}
+
+void RefreshTrackDuration(PlaybackContext& context) {
+  if (!context.durationPending) {
+    return;
+  }
+  const std::optional<MediaItem> media = context.media.CurrentMedia();
+  if (!media) {
+    context.durationPending = false;
+    return;
+  }
+  const std::int32_t duration = SecondsToTenths(media->durationSeconds);
+  if (duration != context.player.trackDuration) {
+    context.player.trackDuration = duration;
+    context.shell.InvalidateMainWindow();
+  }
+  context.durationPending = !media->durationSettled;
 }
 
 }  // namespace solvane

@@ -191,16 +191,12 @@ std::optional<MediaItem> GstMediaControl::CurrentMedia() {
   if (!mediaOpen_) {
     return std::nullopt;
   }
-  TrackTags fromEngine = TrackTagsFromGstTags(engineTags_);
-  fromEngine.durationSeconds = QueryDurationSeconds().value_or(0.0);
   // TagLib reads the file itself and knows its tags and bit rate from the
-  // start; the engine's tags cover the rest. The engine's own duration wins
-  // once it knows one.
-  TrackTags merged = FillMissingTags(FileTags(), fromEngine);
-  if (fromEngine.durationSeconds > 0.0) {
-    merged.durationSeconds = fromEngine.durationSeconds;
-  }
-  return MediaItem{merged.durationSeconds, MediaAttributesOf(merged)};
+  // start; the engine's tags cover the rest.
+  const TrackTags& fromFile = FileTags();
+  const TrackTags merged = FillMissingTags(fromFile, TrackTagsFromGstTags(engineTags_));
+  const ReportedDuration duration = ChooseDuration(fromFile, QueryDurationSeconds());
+  return MediaItem{duration.seconds, MediaAttributesOf(merged), duration.settled};
 }
 
 bool GstMediaControl::DrainBus() {

@@ -1,6 +1,7 @@
 #pragma once
-// The media engine on GStreamer: one audio-only playbin per instance, tags and
-// bit rate from TagLib where the engine knows them late or not at all.
+// The media engine on GStreamer: one audio-only playbin per instance, tags,
+// bit rate and duration from TagLib where the engine knows them late, badly or
+// not at all.
 //
 // Nothing subscribes to the engine's events and nothing is called back: each
 // call that reads the state first drains the pipeline's bus on the caller's

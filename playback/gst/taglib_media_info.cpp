@@ -2,10 +2,17 @@
 
 #include <taglib/audioproperties.h>
 #include <taglib/fileref.h>
+#include <taglib/mpegfile.h>
+#include <taglib/mpegproperties.h>
 #include <taglib/tag.h>
 #include <taglib/tpropertymap.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 #include "app/shared/wide_text.h"
+#include "playback/gst/mpeg_frames.h"
 
 namespace solvane {
 
@@ -28,6 +35,37 @@ std::u16string EncodedBy(const TagLib::PropertyMap& properties) {
   return {};
 }
 
+// For an MPEG stream without a Xing or VBRI header TagLib works out the length
+// as if every frame had the bit rate of the first, which for a variable bit
+// rate stream can be several times off (a 4 s stream whose first frame is
+// large reads as 0.6 s). Such a stream is measured from its own frames
+// instead; nothing for every other file.
+std::optional<MpegStreamLength> MeasureHeaderlessMpeg(TagLib::File* file) {
+  auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file);
+  if (mpeg == nullptr || mpeg->audioProperties() == nullptr ||
+      mpeg->audioProperties()->xingHeader() != nullptr) {
+    return std::nullopt;
+  }
+  const long first = mpeg->firstFrameOffset();
+  const long last = mpeg->lastFrameOffset();
+  if (first < 0 || last < first) {
+    return std::nullopt;
+  }
+  const long fileLength = mpeg->length();
+  const ReadFileBytes read = [mpeg, fileLength](std::int64_t offset, std::int64_t length) {
+    const std::int64_t available = std::clamp<std::int64_t>(fileLength - offset, 0, length);
+    mpeg->seek(static_cast<long>(offset));
+    const TagLib::ByteVector block = mpeg->readBlock(static_cast<unsigned long>(available));
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(block.data());
+    return std::vector<std::uint8_t>(bytes, bytes + block.size());
+  };
+  // The stream ends with its last frame, before any tag that follows it.
+  const std::optional<MpegFrameHeader> lastFrame = ParseMpegFrameHeader(read(last, 4));
+  const std::int64_t end = lastFrame ? std::min<std::int64_t>(last + lastFrame->frameBytes, fileLength)
+                                     : fileLength;
+  return MeasureMpegStream(first, end, read);
+}
+
 }  // namespace
 
 std::optional<TrackTags> ReadTaglibMediaInfo(const std::string& utf8Path) {
@@ -45,6 +83,11 @@ std::optional<TrackTags> ReadTaglibMediaInfo(const std::string& utf8Path) {
   if (const TagLib::AudioProperties* audio = file.audioProperties()) {
     tags.bitsPerSecond = static_cast<std::int64_t>(audio->bitrate()) * 1000;
     tags.durationSeconds = audio->lengthInMilliseconds() / 1000.0;
+  }
+  if (const std::optional<MpegStreamLength> measured = MeasureHeaderlessMpeg(file.file())) {
+    tags.durationSeconds = measured->seconds;
+    tags.bitsPerSecond = measured->bitsPerSecond;
+    tags.durationFromFrames = true;
   }
   return tags;
 }

@@ -11,7 +11,9 @@
 namespace solvane {
 
 // Title, artist, album, encoded-by, bit rate (bits per second) and duration
-// of the file at `utf8Path`; nothing when TagLib cannot read the file.
+// of the file at `utf8Path`; nothing when TagLib cannot read the file. For an
+// MPEG stream without a Xing or VBRI header the duration and the (average)
+// bit rate are measured from its frames, and durationFromFrames is set.
 std::optional<TrackTags> ReadTaglibMediaInfo(const std::string& utf8Path);
 
 }  // namespace solvane

@@ -37,6 +37,16 @@ TrackTags FillMissingTags(TrackTags primary, const TrackTags& fallback) {
   return primary;
 }
 
+ReportedDuration ChooseDuration(const TrackTags& file, std::optional<double> engineSeconds) {
+  if (file.durationFromFrames) {
+    return {file.durationSeconds, true};
+  }
+  if (engineSeconds) {
+    return {*engineSeconds, true};
+  }
+  return {file.durationSeconds, false};
+}
+
 std::vector<MediaAttribute> MediaAttributesOf(const TrackTags& tags) {
   std::vector<MediaAttribute> attributes;
   AddText(attributes, u"Title", tags.title);

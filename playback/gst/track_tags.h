@@ -3,6 +3,7 @@
 // engine's tag messages), and how it becomes the engine's media attributes.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,23 @@ struct TrackTags {
   std::u16string encodedBy;
   std::int64_t bitsPerSecond = 0;  // 0 when unknown
   double durationSeconds = 0.0;    // 0 when unknown
+  // The duration was counted from the file's MPEG frames, for a stream without
+  // a length header: better than the engine's, which extrapolates from the
+  // frames it has parsed so far and changes while playing.
+  bool durationFromFrames = false;
 };
+
+// The duration the engine reports, and whether asking again later could give
+// a better one.
+struct ReportedDuration {
+  double seconds = 0.0;
+  bool settled = false;
+};
+
+// A duration counted from the file's frames stands; otherwise the engine's own
+// duration (`engineSeconds`, nothing while it does not know one) wins, and
+// until it knows one the file's figure stands in, unsettled.
+ReportedDuration ChooseDuration(const TrackTags& file, std::optional<double> engineSeconds);
 
 // `primary` with each empty or unknown field taken from `fallback`.
 TrackTags FillMissingTags(TrackTags primary, const TrackTags& fallback);

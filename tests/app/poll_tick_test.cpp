@@ -126,6 +126,63 @@ TEST_F(PollTickTest, ReadsTrackInformationOnTheFirstTickOnly) {
   EXPECT_EQ(rig.player.trackDuration, 1235);
 }
 
+TEST_F(PollTickTest, RepaintsOnceTheTrackInformationIsRead) {
+  rig.media.media = MediaItem{123.5, {{u"Title", u"Song"}}};
+  rig.StartPlaying();
+  rig.shell.invalidations = 0;
+  PollTick(rig.playback, kRows);
+  EXPECT_EQ(rig.shell.invalidations, 1);
+  EXPECT_EQ(WideView(rig.trackInfo.mediaTitle), u"Song");
+}
+
+TEST_F(PollTickTest, AsksAgainForAnUnsettledDurationUntilTheEngineSettlesIt) {
+  rig.media.media = MediaItem{0.7, {{u"Title", u"Song"}}, false};
+  rig.StartPlaying();
+  PollTick(rig.playback, kRows);  // the first read
+  ASSERT_EQ(rig.player.trackDuration, 7);
+  rig.shell.invalidations = 0;
+
+  PollTick(rig.playback, kRows);  // still nothing better
+  EXPECT_EQ(rig.player.trackDuration, 7);
+  EXPECT_EQ(rig.shell.invalidations, 0);
+
+  rig.media.media = MediaItem{4.44, {{u"Title", u"Other"}}, false};
+  PollTick(rig.playback, kRows);
+  EXPECT_EQ(rig.player.trackDuration, 44);
+  EXPECT_EQ(rig.shell.invalidations, 1);
+
+  rig.media.media = MediaItem{4.68, {{u"Title", u"Other"}}, true};
+  PollTick(rig.playback, kRows);
+  EXPECT_EQ(rig.player.trackDuration, 46);
+  EXPECT_EQ(rig.media.mediaReads, 4);
+
+  rig.media.media = MediaItem{9.0, {}, false};
+  for (int tick = 0; tick < 3; ++tick) {
+    PollTick(rig.playback, kRows);
+  }
+  EXPECT_EQ(rig.media.mediaReads, 4);
+  EXPECT_EQ(rig.player.trackDuration, 46);
+  EXPECT_EQ(WideView(rig.trackInfo.mediaTitle), u"Song");
+}
+
+TEST_F(PollTickTest, ANewTrackEndsTheQuestionsAboutTheLastOnesDuration) {
+  rig.AddEntry("a.mp3");
+  rig.AddEntry("b.mp3");
+  rig.media.media = MediaItem{0.7, {}, false};
+  StartTrack(rig.playback, 0);
+  PollTick(rig.playback, kRows);
+  PollTick(rig.playback, kRows);
+  ASSERT_EQ(rig.media.mediaReads, 2);
+
+  rig.media.media = MediaItem{30.0, {}};  // b's duration, settled at once
+  StartTrack(rig.playback, 1);
+  for (int tick = 0; tick < 3; ++tick) {
+    PollTick(rig.playback, kRows);
+  }
+  EXPECT_EQ(rig.media.mediaReads, 3);
+  EXPECT_EQ(rig.player.trackDuration, 300);
+}
+
 TEST_F(PollTickTest, ResumesTheSavedPositionOnceOnTheFirstTickAfterAStart) {
   rig.player.resumePending = 1;
   rig.player.resumePosition = 657;

@@ -33,6 +33,17 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, TaglibTaggedFile,
                          ::testing::Values(TaggedFile{"tagged.mp3", 128000, 1.0},
                                            TaggedFile{"tagged.wma", 64000, 1.0}));
 
+// 155 frames of 1152 samples at 44.1 kHz, mostly at 32 kbit/s after a first
+// frame at 224 kbit/s, and no header that says so.
+TEST(ReadTaglibMediaInfo, MeasuresAnMp3WithoutALengthHeaderFromItsFrames) {
+  const auto tags = ReadTaglibMediaInfo(MediaFixture("vbr_headerless.mp3").string());
+  ASSERT_TRUE(tags.has_value());
+  EXPECT_NEAR(tags->durationSeconds, 155 * 1152 / 44100.0, 0.001);
+  EXPECT_GT(tags->bitsPerSecond, 32000);
+  EXPECT_LT(tags->bitsPerSecond, 36000);
+  EXPECT_TRUE(tags->durationFromFrames);
+}
+
 TEST(ReadTaglibMediaInfo, ReadsTheLengthAndRateOfAnUntaggedWav) {
   const TempFolder folder;
   testing::WriteToneWav(folder.File("tone.wav"), 2);
@@ -42,6 +53,7 @@ TEST(ReadTaglibMediaInfo, ReadsTheLengthAndRateOfAnUntaggedWav) {
   EXPECT_TRUE(tags->encodedBy.empty());
   EXPECT_EQ(tags->bitsPerSecond, 128000);  // 8000 samples of 16 bits a second
   EXPECT_DOUBLE_EQ(tags->durationSeconds, 2.0);
+  EXPECT_FALSE(tags->durationFromFrames);
 }
 
 TEST(ReadTaglibMediaInfo, KnowsNothingOfWhatIsNotMedia) {

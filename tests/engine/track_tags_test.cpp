@@ -1,5 +1,7 @@
 #include "playback/gst/track_tags.h"
 
+#include <optional>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -33,6 +35,33 @@ TEST(FillMissingTags, TakesBitRateAndDurationWhenThePrimaryHasNone) {
   EXPECT_EQ(merged.bitsPerSecond, 128000);
   EXPECT_DOUBLE_EQ(merged.durationSeconds, 3.5);
   EXPECT_EQ(merged.title, u"T");
+}
+
+struct DurationRow {
+  const char* what;
+  double fileSeconds;
+  bool fromFrames;
+  std::optional<double> engineSeconds;
+  double seconds;
+  bool settled;
+};
+
+TEST(ChooseDuration, PrefersCountedFramesThenTheEngineThenTheFileAsAStandIn) {
+  const DurationRow rows[] = {
+      {"the engine knows it", 1.0, false, 1.02, 1.02, true},
+      {"not yet known to the engine", 0.6, false, std::nullopt, 0.6, false},
+      {"known to neither", 0.0, false, std::nullopt, 0.0, false},
+      {"counted from the frames", 4.05, true, 3.86, 4.05, true},
+      {"counted before the engine knows", 4.05, true, std::nullopt, 4.05, true},
+  };
+  for (const DurationRow& row : rows) {
+    TrackTags file;
+    file.durationSeconds = row.fileSeconds;
+    file.durationFromFrames = row.fromFrames;
+    const ReportedDuration chosen = ChooseDuration(file, row.engineSeconds);
+    EXPECT_DOUBLE_EQ(chosen.seconds, row.seconds) << row.what;
+    EXPECT_EQ(chosen.settled, row.settled) << row.what;
+  }
 }
 
 TEST(MediaAttributesOf, NamesEachKnownFieldAsTheCallersExpect) {

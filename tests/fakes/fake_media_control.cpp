@@ -66,7 +66,10 @@ void FakeMediaControl::PutErrorDialogsEnabled(bool enabled) {
   errorDialogs = enabled;
 }
 
-std::optional<MediaItem> FakeMediaControl::CurrentMedia() { return media; }
+std::optional<MediaItem> FakeMediaControl::CurrentMedia() {
+  ++mediaReads;
+  return media;
+}
 
 int FakeMediaControl::CallCount(const std::string& name) const {
   return static_cast<int>(std::count(calls.begin(), calls.end(), name));

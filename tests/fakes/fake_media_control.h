@@ -29,6 +29,7 @@ class FakeMediaControl : public MediaControl {
   std::vector<std::int32_t> volumePuts;
   std::vector<bool> mutePuts;
   bool muted = false;
+  int mediaReads = 0;  // CurrentMedia calls
 
   std::int32_t PlayState() override;
   std::int32_t PutUrl(std::u16string_view path) override;

@@ -58,6 +58,76 @@ TEST_F(TrackInfoTest, LongValuesAreCutTo127UnitsWithoutSplittingAPair) {
   EXPECT_EQ(WideView(trackInfo.mediaAlbum), album.substr(0, 126));
 }
 
+TEST_F(TrackInfoTest, ADurationTheEngineHasNotSettledStaysPending) {
+  media.media = MediaItem{0.6, {}, false};
+  ReadTrackInfo(context);
+  EXPECT_EQ(player.trackDuration, 6);
+  EXPECT_TRUE(context.durationPending);
+
+  Open(4.0, {});
+  EXPECT_FALSE(context.durationPending);
+  media.media.reset();
+  context.durationPending = true;
+  ReadTrackInfo(context);
+  EXPECT_FALSE(context.durationPending);
+}
+
+class DurationRefreshTest : public TrackInfoTest {
+ protected:
+  // A track read at first with a stand-in duration of 0.7 s.
+  void ReadEstimate() {
+    media.media = MediaItem{0.7, {{u"Title", u"Song"}}, false};
+    ReadTrackInfo(context);
+    shell.invalidations = 0;
+    media.mediaReads = 0;
+  }
+};
+
+TEST_F(DurationRefreshTest, AsksNothingOfTheEngineWhenNothingIsPending) {
+  Open(3.0, {});
+  media.mediaReads = 0;
+  media.media = MediaItem{9.0, {}, false};
+  RefreshTrackDuration(context);
+  EXPECT_EQ(media.mediaReads, 0);
+  EXPECT_EQ(player.trackDuration, 30);
+}
+
+TEST_F(DurationRefreshTest, TakesAChangedDurationAndRepaintsButKeepsTheTexts) {
+  ReadEstimate();
+  media.media = MediaItem{0.7, {{u"Title", u"Other"}}, false};
+  RefreshTrackDuration(context);
+  EXPECT_EQ(player.trackDuration, 7);
+  EXPECT_EQ(shell.invalidations, 0);  // nothing changed
+
+  media.media = MediaItem{4.44, {{u"Title", u"Other"}}, false};
+  RefreshTrackDuration(context);
+  EXPECT_EQ(player.trackDuration, 44);
+  EXPECT_EQ(shell.invalidations, 1);
+  EXPECT_TRUE(context.durationPending);
+  EXPECT_EQ(WideView(trackInfo.mediaTitle), u"Song");
+}
+
+TEST_F(DurationRefreshTest, StopsAskingOnceTheEngineSettlesIt) {
+  ReadEstimate();
+  media.media = MediaItem{4.68, {}, true};
+  RefreshTrackDuration(context);
+  EXPECT_EQ(player.trackDuration, 46);
+  EXPECT_FALSE(context.durationPending);
+  media.media = MediaItem{9.0, {}, false};
+  RefreshTrackDuration(context);
+  EXPECT_EQ(media.mediaReads, 1);
+  EXPECT_EQ(player.trackDuration, 46);
+}
+
+TEST_F(DurationRefreshTest, StopsAskingWhenTheMediaIsGoneAndKeepsTheDuration) {
+  ReadEstimate();
+  media.media.reset();
+  RefreshTrackDuration(context);
+  EXPECT_FALSE(context.durationPending);
+  EXPECT_EQ(player.trackDuration, 7);
+  EXPECT_EQ(shell.invalidations, 0);
+}
+
 TEST_F(TrackInfoTest, NoOpenMediaGivesNoDurationAndEmptyTexts) {
   Open(300.0, {{u"Title", u"Old"}});
   media.media.reset();
