@@ -38,9 +38,6 @@ struct PlaybackContext {
   const BrowserListing& browser;
   MediaControl& media;
   Shell& shell;
-  // The open track's duration is a stand-in the engine may still better; the
-  // poll tick asks for it again until the engine settles it.
-  bool durationPending = false;
 };
 
 // --- Starting and choosing tracks -------------------------------------------

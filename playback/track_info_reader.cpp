@@ -60,7 +60,7 @@ void ClearTrackInfo(TrackInfo& trackInfo) { trackInfo = TrackInfo{}; }
 void ReadTrackInfo(PlaybackContext& context) {
   const std::optional<MediaItem> media = context.media.CurrentMedia();
   context.player.trackDuration = media ? SecondsToTenths(media->durationSeconds) : 0;
-  context.durationPending = media && !media->durationSettled;
+  context.player.durationPending = media && !media->durationSettled ? 1 : 0;
   ClearTrackInfo(context.trackInfo);
   if (!media) {
     return;
@@ -72,12 +72,12 @@ void ReadTrackInfo(PlaybackContext& context) {
 }
 
 void RefreshTrackDuration(PlaybackContext& context) {
-  if (!context.durationPending) {
+  if (context.player.durationPending == 0) {
     return;
   }
   const std::optional<MediaItem> media = context.media.CurrentMedia();
   if (!media) {
-    context.durationPending = false;
+    context.player.durationPending = 0;
     return;
   }
   const std::int32_t duration = SecondsToTenths(media->durationSeconds);
@@ -85,7 +85,7 @@ void RefreshTrackDuration(PlaybackContext& context) {
     context.player.trackDuration = duration;
     context.shell.InvalidateMainWindow();
   }
-  context.durationPending = !media->durationSettled;
+  context.player.durationPending = media->durationSettled ? 0 : 1;
 }
 
 }  // namespace solvane

@@ -48,6 +48,9 @@ struct PlayerState {
   std::int32_t trackInfoPending = 0;
   std::int32_t lyricsPresent = 0;
   std::int32_t trackDuration = 0;
+  // The duration read is a stand-in the engine may still better; the poll
+  // tick asks for it again until the engine settles it.
+  std::int32_t durationPending = 0;
   std::int32_t playPosition = 0;
   std::int32_t playSeconds = 0;       // whole seconds
   char16_t currentTitle[kPathField] = {};

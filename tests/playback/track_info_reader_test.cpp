@@ -62,14 +62,14 @@ TEST_F(TrackInfoTest, ADurationTheEngineHasNotSettledStaysPending) {
   media.media = MediaItem{0.6, {}, false};
   ReadTrackInfo(context);
   EXPECT_EQ(player.trackDuration, 6);
-  EXPECT_TRUE(context.durationPending);
+  EXPECT_EQ(context.player.durationPending, 1);
 
   Open(4.0, {});
-  EXPECT_FALSE(context.durationPending);
+  EXPECT_EQ(context.player.durationPending, 0);
   media.media.reset();
-  context.durationPending = true;
+  context.player.durationPending = 1;
   ReadTrackInfo(context);
-  EXPECT_FALSE(context.durationPending);
+  EXPECT_EQ(context.player.durationPending, 0);
 }
 
 class DurationRefreshTest : public TrackInfoTest {
@@ -103,7 +103,7 @@ TEST_F(DurationRefreshTest, TakesAChangedDurationAndRepaintsButKeepsTheTexts) {
   RefreshTrackDuration(context);
   EXPECT_EQ(player.trackDuration, 44);
   EXPECT_EQ(shell.invalidations, 1);
-  EXPECT_TRUE(context.durationPending);
+  EXPECT_EQ(context.player.durationPending, 1);
   EXPECT_EQ(WideView(trackInfo.mediaTitle), u"Song");
 }
 
@@ -112,7 +112,7 @@ TEST_F(DurationRefreshTest, StopsAskingOnceTheEngineSettlesIt) {
   media.media = MediaItem{4.68, {}, true};
   RefreshTrackDuration(context);
   EXPECT_EQ(player.trackDuration, 46);
-  EXPECT_FALSE(context.durationPending);
+  EXPECT_EQ(context.player.durationPending, 0);
   media.media = MediaItem{9.0, {}, false};
   RefreshTrackDuration(context);
   EXPECT_EQ(media.mediaReads, 1);
@@ -123,7 +123,7 @@ TEST_F(DurationRefreshTest, StopsAskingWhenTheMediaIsGoneAndKeepsTheDuration) {
   ReadEstimate();
   media.media.reset();
   RefreshTrackDuration(context);
-  EXPECT_FALSE(context.durationPending);
+  EXPECT_EQ(context.player.durationPending, 0);
   EXPECT_EQ(player.trackDuration, 7);
   EXPECT_EQ(shell.invalidations, 0);
 }
