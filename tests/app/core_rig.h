@@ -14,21 +14,17 @@
 #include "playlist/playlist.h"
 #include "tests/app/recording_window.h"
 #include "tests/fakes/fake_media_control.h"
+#include "tests/fakes/playback_records.h"
 #include "tests/fakes/recording_shell.h"
 
 namespace solvane::testing {
 
-struct CoreRig {
-  PlayerState player;
-  std::unique_ptr<Playlist> playlist = std::make_unique<Playlist>();
-  LyricState lyrics;
-  TrackInfo trackInfo;
-  std::unique_ptr<BrowserListing> browser = std::make_unique<BrowserListing>();
+struct CoreRig : PlaybackRecords {
   FakeMediaControl media;
   RecordingShell shell;
   RecordingWindow window;
   WindowRect savedWindowRect;
-  PlaybackContext playback{player, *playlist, lyrics, trackInfo, *browser, media, shell};
+  PlaybackContext playback = ContextWith(media, shell);
 
   InputContext Input(FaceScale face = FaceScale{2, true}) {
     return InputContext{playback, window, savedWindowRect, face};

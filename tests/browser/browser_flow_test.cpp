@@ -17,13 +17,13 @@ class BrowserFlowTest : public ::testing::Test {
  protected:
   // Lists `folder` as if the user had walked to it.
   void ShowFolder(const std::u16string& folder) {
-    WideCopy(records.listing->browserFolder, folder);
+    WideCopy(records.browser->browserFolder, folder);
     BrowserSession session = records.Session(false);
     OpenFileBrowser(session);
   }
 
   std::int32_t RowOf(std::u16string_view name) const {
-    const BrowserListing& listing = *records.listing;
+    const BrowserListing& listing = *records.browser;
     for (std::int32_t row = 0; row < listing.count; ++row) {
       if (WideView(listing.entries[row].name) == name) {
         return row;
@@ -36,7 +36,7 @@ class BrowserFlowTest : public ::testing::Test {
   // The names of the listing's files, in listing order.
   std::vector<std::u16string> ListedFiles() const {
     std::vector<std::u16string> names;
-    const BrowserListing& listing = *records.listing;
+    const BrowserListing& listing = *records.browser;
     for (std::int32_t row = 0; row < listing.count; ++row) {
       if (!IsFolder(listing.entries[row])) {
         names.emplace_back(WideView(listing.entries[row].name));
@@ -45,7 +45,7 @@ class BrowserFlowTest : public ::testing::Test {
     return names;
   }
 
-  std::u16string Folder() const { return std::u16string(WideView(records.listing->browserFolder)); }
+  std::u16string Folder() const { return std::u16string(WideView(records.browser->browserFolder)); }
 
   MadeFolder disk;
   BrowserRecords records;
@@ -116,7 +116,7 @@ TEST_F(BrowserFlowTest, TapOnAFolderListsItAndKeepsTheBrowserOpen) {
 }
 
 TEST_F(BrowserFlowTest, AFolderWhosePathWouldNotFitIsNotEntered) {
-  BrowserListing& listing = *records.listing;
+  BrowserListing& listing = *records.browser;
   const std::u16string deep = u"/" + std::u16string(200, u'a') + u"/";
   WideCopy(listing.browserFolder, deep);
   listing.count = 1;
@@ -133,7 +133,7 @@ TEST_F(BrowserFlowTest, TapsOutsideTheRowsDoNothing) {
   disk.File("a.mp3");
   ShowFolder(disk.Wide());
   BrowserSession session = records.Session(false);
-  for (const std::int32_t row : {-1, records.listing->count, kBrowserListingCapacity}) {
+  for (const std::int32_t row : {-1, records.browser->count, kBrowserListingCapacity}) {
     EXPECT_EQ(TapBrowserRow(session, row), BrowserAction::kNone) << row;
   }
   EXPECT_EQ(records.playlist->playlistCount, 0);
@@ -214,14 +214,14 @@ TEST_F(BrowserFlowTest, UpFolderGoesToTheParentAndDoesNothingAtTheRoot) {
 
   EXPECT_EQ(RunBrowserCommand(session, kCmdUpFolder), BrowserAction::kRelisted);
   EXPECT_EQ(Folder(), disk.Wide() + u"Music/");
-  ASSERT_EQ(records.listing->count, 1);
-  EXPECT_EQ(WideView(records.listing->entries[0].name), u"Pop");
+  ASSERT_EQ(records.browser->count, 1);
+  EXPECT_EQ(WideView(records.browser->entries[0].name), u"Pop");
 
-  WideCopy(records.listing->browserFolder, u"/");
-  records.listing->count = 1;
+  WideCopy(records.browser->browserFolder, u"/");
+  records.browser->count = 1;
   EXPECT_EQ(RunBrowserCommand(session, kCmdUpFolder), BrowserAction::kNone);
   EXPECT_EQ(Folder(), u"/");
-  EXPECT_EQ(records.listing->count, 1);
+  EXPECT_EQ(records.browser->count, 1);
 }
 
 TEST_F(BrowserFlowTest, ReopeningShowsTheFolderWhereTheBrowserWasLeftListedAfresh) {

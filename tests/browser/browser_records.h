@@ -12,6 +12,7 @@
 #include "playback/playback_control.h"
 #include "playlist/views/browser_flow.h"
 #include "tests/fakes/fake_media_control.h"
+#include "tests/fakes/playback_records.h"
 #include "tests/fakes/recording_shell.h"
 
 namespace solvane::testing {
@@ -41,15 +42,10 @@ class RowList : public PlaylistViewList {
   }
 };
 
-struct BrowserRecords {
-  PlayerState player;
-  std::unique_ptr<Playlist> playlist = std::make_unique<Playlist>();
-  LyricState lyrics;
-  TrackInfo trackInfo;
-  std::unique_ptr<BrowserListing> listing = std::make_unique<BrowserListing>();
+struct BrowserRecords : PlaybackRecords {
   FakeMediaControl media;
   RecordingShell shell;
-  PlaybackContext playback{player, *playlist, lyrics, trackInfo, *listing, media, shell};
+  PlaybackContext playback = ContextWith(media, shell);
   RowList view;
 
   // The browser with the playlist view shown (filled as the toggle fills it)
@@ -59,7 +55,7 @@ struct BrowserRecords {
     if (viewShown) {
       CreatePlaylistView(*playlist, player, view);
     }
-    return BrowserSession{playback, *listing, viewShown ? &view : nullptr};
+    return BrowserSession{playback, *browser, viewShown ? &view : nullptr};
   }
 
   // Appends an entry as if a browser had added it from `folder`.

@@ -70,16 +70,16 @@ class MainWindowTest : public ::testing::Test {
 class FileBrowserDialogTest : public MainWindowTest {
  protected:
   std::unique_ptr<FileBrowserDialog> OpenAt(const std::u16string& folder, PlaylistViewList* shownView) {
-    WideCopy(records.listing->browserFolder, folder);
-    session = std::make_unique<BrowserSession>(BrowserSession{records.playback, *records.listing, shownView});
+    WideCopy(records.browser->browserFolder, folder);
+    session = std::make_unique<BrowserSession>(BrowserSession{records.playback, *records.browser, shownView});
     auto dialog = std::make_unique<FileBrowserDialog>(&mainWindow, *session, kScale);
     dialog->show();
     return dialog;
   }
 
   int RowOf(std::u16string_view name) const {
-    for (int row = 0; row < records.listing->count; ++row) {
-      if (WideView(records.listing->entries[row].name) == name) {
+    for (int row = 0; row < records.browser->count; ++row) {
+      if (WideView(records.browser->entries[row].name) == name) {
         return row;
       }
     }
@@ -155,12 +155,12 @@ TEST_F(FileBrowserDialogTest, FolderTapsAndUpFolderWalkWhileCancelClosesWithNoth
   auto dialog = OpenAt(disk.Wide(), nullptr);
 
   ClickRow(dialog->List(), RowOf(u"Music"));
-  EXPECT_EQ(WideView(records.listing->browserFolder), disk.Wide() + u"Music/");
+  EXPECT_EQ(WideView(records.browser->browserFolder), disk.Wide() + u"Music/");
   ASSERT_EQ(dialog->List()->model()->rowCount(), 1);
   EXPECT_EQ(dialog->List()->model()->index(0, 0).data().toString(), "Pop");
 
   QTest::mouseClick(dialog->SoftKey(kCmdUpFolder), Qt::LeftButton);
-  EXPECT_EQ(WideView(records.listing->browserFolder), disk.Wide());
+  EXPECT_EQ(WideView(records.browser->browserFolder), disk.Wide());
   EXPECT_TRUE(dialog->isVisible());
 
   QTest::mouseClick(dialog->SoftKey(kCmdBrowserCancel), Qt::LeftButton);

@@ -27,7 +27,7 @@ std::int32_t UrlRecordingEngine::PutUrl(std::u16string_view path) {
 
 EngineRig::EngineRig()
     : media(MakeHeadlessEngine()),
-      playback{player, *playlist, lyrics, trackInfo, *browser, *media, shell} {}
+      playback(ContextWith(*media, shell)) {}
 
 void EngineRig::AddTrack(const std::string& name, bool withFile) {
   if (withFile) {

@@ -17,6 +17,7 @@
 #include "playlist/browser_listing.h"
 #include "playlist/playlist.h"
 #include "tests/engine/test_media.h"
+#include "tests/fakes/playback_records.h"
 #include "tests/fakes/recording_shell.h"
 
 namespace solvane::testing {
@@ -65,7 +66,7 @@ struct TickSnapshot {
   std::int32_t litLineTime = 0;
 };
 
-class EngineRig {
+class EngineRig : public PlaybackRecords {
  public:
   EngineRig();
 
@@ -89,11 +90,6 @@ class EngineRig {
   std::string Title() const;
 
   TempFolder folder;
-  PlayerState player;
-  std::unique_ptr<Playlist> playlist = std::make_unique<Playlist>();
-  LyricState lyrics;
-  TrackInfo trackInfo;
-  std::unique_ptr<BrowserListing> browser = std::make_unique<BrowserListing>();
   std::unique_ptr<UrlRecordingEngine> media;
   RecordingShell shell;
   PlaybackContext playback;

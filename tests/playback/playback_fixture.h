@@ -15,11 +15,12 @@
 #include "app/shared/wide_text.h"
 #include "playback/playback_control.h"
 #include "tests/fakes/fake_media_control.h"
+#include "tests/fakes/playback_records.h"
 #include "tests/fakes/recording_shell.h"
 
 namespace solvane::testing {
 
-class PlaybackTest : public ::testing::Test {
+class PlaybackTest : public ::testing::Test, public PlaybackRecords {
  protected:
   PlaybackTest() {
     std::string pattern = (std::filesystem::temp_directory_path() / "solvane-playback-XXXXXX").string();
@@ -60,14 +61,9 @@ class PlaybackTest : public ::testing::Test {
 
   std::u16string Title() const { return std::u16string(WideView(player.currentTitle)); }
 
-  PlayerState player;
-  std::unique_ptr<Playlist> playlist = std::make_unique<Playlist>();
-  std::unique_ptr<LyricState> lyrics = std::make_unique<LyricState>();
-  TrackInfo trackInfo;
-  std::unique_ptr<BrowserListing> browser = std::make_unique<BrowserListing>();
   FakeMediaControl media;
   RecordingShell shell;
-  PlaybackContext context{player, *playlist, *lyrics, trackInfo, *browser, media, shell};
+  PlaybackContext context = ContextWith(media, shell);
 
  private:
   std::filesystem::path folder_;

@@ -16,14 +16,14 @@ class SeekingTest : public PlaybackTest {
 };
 
 TEST_F(SeekingTest, WholeSecondsGoToTheEngineAndTheLyricsRefillFromTwoTenthsBefore) {
-  lyrics->currentLine = 2;
+  lyrics.currentLine = 2;
   EXPECT_EQ(SeekTo(context, 57), 1);
   EXPECT_EQ(media.positionPuts, std::vector<double>{5.0});
   EXPECT_EQ(player.playPosition, 50);
   EXPECT_EQ(player.playSeconds, 5);
-  ASSERT_EQ(lyrics->lineCount, 3);
-  EXPECT_EQ(lyrics->lineTime[0], 55);
-  EXPECT_EQ(lyrics->currentLine, 0);
+  ASSERT_EQ(lyrics.lineCount, 3);
+  EXPECT_EQ(lyrics.lineTime[0], 55);
+  EXPECT_EQ(lyrics.currentLine, 0);
 }
 
 TEST_F(SeekingTest, PositionIsTakenAsTheEngineReportsItAfterTheSeek) {
@@ -39,14 +39,14 @@ TEST_F(SeekingTest, FailedPutKeepsThePositionButStillResyncsTheLyrics) {
   EXPECT_EQ(SeekTo(context, 62), 1);
   EXPECT_EQ(player.playPosition, 300);
   EXPECT_EQ(player.playSeconds, 30);
-  EXPECT_EQ(lyrics->lineTime[0], 60);
+  EXPECT_EQ(lyrics.lineTime[0], 60);
 }
 
 TEST_F(SeekingTest, NegativeTargetMeansTheStart) {
   SeekTo(context, INT32_MIN);
   SeekTo(context, -15);
   EXPECT_EQ(media.positionPuts, (std::vector<double>{0.0, 0.0}));
-  EXPECT_EQ(lyrics->lineTime[0], 54);
+  EXPECT_EQ(lyrics.lineTime[0], 54);
 }
 
 TEST_F(SeekingTest, PercentOfTheDurationTruncatesToWholeSeconds) {

@@ -14,7 +14,7 @@ TEST_F(TrackStartTest, AcceptedStartLoadsTheEntryAndResetsWhatBelongedToTheLastT
   player.abStage = 2;
   player.paused = 1;
   WideCopy(trackInfo.mediaTitle, u"Old title");
-  lyrics->currentLine = 4;
+  lyrics.currentLine = 4;
 
   EXPECT_EQ(StartTrack(context, 2), 1);
 
@@ -30,8 +30,8 @@ TEST_F(TrackStartTest, AcceptedStartLoadsTheEntryAndResetsWhatBelongedToTheLastT
   EXPECT_EQ(player.abStage, 0);
   EXPECT_EQ(player.trackInfoPending, 1);
   EXPECT_EQ(player.lyricsPresent, 0);
-  EXPECT_EQ(lyrics->headerShown, 0);
-  EXPECT_EQ(lyrics->currentLine, 0);
+  EXPECT_EQ(lyrics.headerShown, 0);
+  EXPECT_EQ(lyrics.currentLine, 0);
   EXPECT_EQ(WideView(trackInfo.mediaTitle), u"");
 }
 
@@ -46,18 +46,18 @@ TEST_F(TrackStartTest, StartWhilePlayingStopsTheEngineBeforeTheNewUrl) {
 TEST_F(TrackStartTest, LyricsBesideTheTrackAreParsedIntoTheWindowFromTheStart) {
   AddEntries(1);
   WriteLyrics("track0", "[ti:Song]\n[00:01.00]One\n[00:02.50]Two\n");
-  lyrics->currentLine = 3;
+  lyrics.currentLine = 3;
 
   ASSERT_EQ(StartTrack(context, 0), 1);
 
   EXPECT_EQ(player.lyricsPresent, 1);
-  EXPECT_EQ(lyrics->headerShown, 1);
-  EXPECT_STREQ(lyrics->title, "Song");
-  EXPECT_EQ(lyrics->tagCount, 2);
-  ASSERT_EQ(lyrics->lineCount, 2);
-  EXPECT_EQ(lyrics->lineTime[0], 10);
-  EXPECT_STREQ(lyrics->lineText[1], "Two");
-  EXPECT_EQ(lyrics->currentLine, 0);
+  EXPECT_EQ(lyrics.headerShown, 1);
+  EXPECT_STREQ(lyrics.title, "Song");
+  EXPECT_EQ(lyrics.tagCount, 2);
+  ASSERT_EQ(lyrics.lineCount, 2);
+  EXPECT_EQ(lyrics.lineTime[0], 10);
+  EXPECT_STREQ(lyrics.lineText[1], "Two");
+  EXPECT_EQ(lyrics.currentLine, 0);
 }
 
 TEST_F(TrackStartTest, RefusedUrlLeavesNothingLoadedButShowsTheRefusedTitle) {
@@ -131,7 +131,7 @@ TEST_F(TrackStartTest, BrowserFilePlaysFolderPlusNameAndKeepsTheCurrentIndex) {
   EXPECT_EQ(Title(), u"song.wma");
   EXPECT_EQ(playlist->currentIndex, 7);
   EXPECT_EQ(player.lyricsPresent, 1);
-  EXPECT_EQ(lyrics->lineTime[0], 30);
+  EXPECT_EQ(lyrics.lineTime[0], 30);
   EXPECT_EQ(player.trackInfoPending, 1);
 
   for (const std::int32_t index : {-1, 2, 200}) {

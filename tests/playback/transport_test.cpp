@@ -69,14 +69,14 @@ TEST_F(TransportTest, PlayInTheHaltedStateResumesTheLoadedMediaWithoutReloading)
   WriteLyrics("track0", "[00:01.00]One\n");
   StartTrack(context, 0);
   StopFromMenu(context);
-  lyrics->headerShown = 0;  // as a tick would have left it
+  lyrics.headerShown = 0;  // as a tick would have left it
   media.calls.clear();
 
   TogglePlay(context);
 
   EXPECT_EQ(media.calls, std::vector<std::string>{"play"});
   EXPECT_EQ(media.urls.size(), 1U);
-  EXPECT_EQ(lyrics->headerShown, 0);
+  EXPECT_EQ(lyrics.headerShown, 0);
   EXPECT_EQ(player.playing, 1);
 }
 
