@@ -22,8 +22,8 @@ class QtCanvas final : public Canvas {
   QtCanvas(const QtCanvas&) = delete;
   QtCanvas& operator=(const QtCanvas&) = delete;
 
-  void CopyBitmap(const Bitmap& source, int sourceX, int sourceY, int width, int height,
-                  int destX, int destY) override;
+  void CopyBitmap(const Bitmap& source, int sourceX, int sourceY, int width, int height, int destX,
+                  int destY) override;
   void DrawText(std::u16string_view text, const TextRect& rect, const TextStyle& style,
                 TextAlignment alignment) override;
 

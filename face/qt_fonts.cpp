@@ -13,8 +13,8 @@ namespace solvane {
 namespace {
 
 QFont MakeFont(const TextStyle& style) {
-  QFont font(QString::fromUtf8(style.fontFace.data(),
-                               static_cast<qsizetype>(style.fontFace.size())));
+  QFont font(
+      QString::fromUtf8(style.fontFace.data(), static_cast<qsizetype>(style.fontFace.size())));
   font.setStyleHint(QFont::SansSerif);
   font.setWeight(static_cast<QFont::Weight>(std::clamp(style.weight, 1, 1000)));
   const int cell = std::max(style.cellHeight, 1);
@@ -53,8 +53,7 @@ std::size_t QtFontCache::FontIndex(const TextStyle& style) {
       return index;
     }
   }
-  fonts_.push_back({std::string(style.fontFace), style.cellHeight, style.weight,
-                    MakeFont(style)});
+  fonts_.push_back({std::string(style.fontFace), style.cellHeight, style.weight, MakeFont(style)});
   return fonts_.size() - 1;
 }
 

@@ -58,10 +58,10 @@ int BlendFours(std::uint32_t* pixels, const std::uint8_t* coverage, int index, i
     spread = _mm_unpacklo_epi16(spread, spread);
     auto* target = reinterpret_cast<__m128i*>(pixels + index);
     const __m128i current = _mm_loadu_si128(target);
-    const __m128i low = BlendLanes(_mm_unpacklo_epi8(current, zero), colourLanes,
-                                   _mm_unpacklo_epi8(spread, zero));
-    const __m128i high = BlendLanes(_mm_unpackhi_epi8(current, zero), colourLanes,
-                                    _mm_unpackhi_epi8(spread, zero));
+    const __m128i low =
+        BlendLanes(_mm_unpacklo_epi8(current, zero), colourLanes, _mm_unpacklo_epi8(spread, zero));
+    const __m128i high =
+        BlendLanes(_mm_unpackhi_epi8(current, zero), colourLanes, _mm_unpackhi_epi8(spread, zero));
     _mm_storeu_si128(target, _mm_packus_epi16(low, high));
   }
   return index;
@@ -69,9 +69,7 @@ int BlendFours(std::uint32_t* pixels, const std::uint8_t* coverage, int index, i
 
 #else
 
-int BlendFours(std::uint32_t*, const std::uint8_t*, int index, int, std::uint32_t) {
-  return index;
-}
+int BlendFours(std::uint32_t*, const std::uint8_t*, int index, int, std::uint32_t) { return index; }
 
 #endif
 
@@ -128,8 +126,8 @@ void BlendRect(std::uint32_t* pixels, std::ptrdiff_t pixelsPerRow, const Coverag
                                        _mm256_unpackhi_epi8(spreadCoverage, zero));
       _mm256_storeu_si256(eight, _mm256_packus_epi16(low, high));
     }
-    BlendTail(target, coverage, BlendFours(target, coverage, index, rect.width, colour),
-              rect.width, colour);
+    BlendTail(target, coverage, BlendFours(target, coverage, index, rect.width, colour), rect.width,
+              colour);
   }
 }
 

@@ -121,8 +121,8 @@ bool BlendsLikeQt(const QImage& image, const Cell& cell, const GlyphMask& mask) 
     }
     const int maskRow = y - cell.originY - mask.top;
     if (maskRow >= 0 && maskRow < mask.height) {
-      const CoverageRect row{mask.coverage.data() + maskRow * mask.stride, mask.stride,
-                             mask.width, 1};
+      const CoverageRect row{mask.coverage.data() + maskRow * mask.stride, mask.stride, mask.width,
+                             1};
       BlendCoverage(expected.data() + cell.originX + mask.left, 0, row, kProbeColour);
     }
     const auto* drawn = reinterpret_cast<const QRgb*>(image.constScanLine(y)) + cell.width;
@@ -147,8 +147,8 @@ const GlyphMask* QtGlyphMasks::Find(const QRawFont& font, std::uint32_t glyph, i
     lastMasks_ = &fonts_[font];
     lastFont_ = font;
   }
-  const std::uint64_t key = (std::uint64_t{glyph} << 12) |
-                            static_cast<std::uint64_t>(xFraction * kFractions + yFraction);
+  const std::uint64_t key =
+      (std::uint64_t{glyph} << 12) | static_cast<std::uint64_t>(xFraction * kFractions + yFraction);
   auto found = lastMasks_->find(key);
   if (found == lastMasks_->end()) {
     std::unique_ptr<GlyphMask> mask = Take(font, glyph, xFraction, yFraction);

@@ -23,9 +23,9 @@ struct GlyphMask {
   // pen position.
   int left = 0;
   int top = 0;
-  int width = 0;   // 0 for a glyph that covers nothing, such as a space
+  int width = 0;  // 0 for a glyph that covers nothing, such as a space
   int height = 0;
-  int stride = 0;  // width rounded up to whole kCoverageBlock blocks
+  int stride = 0;                      // width rounded up to whole kCoverageBlock blocks
   std::vector<std::uint8_t> coverage;  // height rows of stride bytes
 };
 
@@ -54,8 +54,8 @@ class QtGlyphMasks {
   };
 
   // Null when the glyph is not drawn as a plain coverage mask.
-  static std::unique_ptr<GlyphMask> Take(const QRawFont& font, std::uint32_t glyph,
-                                         int xFraction, int yFraction);
+  static std::unique_ptr<GlyphMask> Take(const QRawFont& font, std::uint32_t glyph, int xFraction,
+                                         int yFraction);
 
   std::unordered_map<QRawFont, GlyphMasks, FontHash> fonts_;
   // The font of the last look-up: glyphs come run by run in one font.

@@ -102,8 +102,7 @@ void QtTextLine::Draw(QtTextSurface& surface, QPoint origin, const QRect& clip, 
     return;
   }
   const QImage& image = ImageIn(colour);
-  surface.painter.drawImage(area.topLeft(), image,
-                            area.translated(-(origin + extent_.topLeft())));
+  surface.painter.drawImage(area.topLeft(), image, area.translated(-(origin + extent_.topLeft())));
 }
 
 QtTextLine ShapeTextLine(std::u16string_view text, const QFont& font, QtGlyphMasks& masks) {

@@ -53,8 +53,7 @@ class QtTextLine {
   void Draw(QtTextSurface& surface, QPoint origin, const QRect& clip, QRgb colour);
 
  private:
-  friend QtTextLine ShapeTextLine(std::u16string_view text, const QFont& font,
-                                  QtGlyphMasks& masks);
+  friend QtTextLine ShapeTextLine(std::u16string_view text, const QFont& font, QtGlyphMasks& masks);
 
   // The line's glyphs as masks; nothing when one of them has no mask or a
   // run has decorations, which only the painter draws.

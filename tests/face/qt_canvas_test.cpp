@@ -156,7 +156,9 @@ QImage Patterned(int width, int height, QImage::Format format = QImage::Format_R
   QImage image(width, height, format);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      image.setPixel(x, y, qRgb((x * 37 + y * 11) & 0xff, (x * 13 + y * 71) & 0xff, (x * 101 + y * 29) & 0xff));
+      image.setPixel(
+          x, y,
+          qRgb((x * 37 + y * 11) & 0xff, (x * 13 + y * 71) & 0xff, (x * 101 + y * 29) & 0xff));
     }
   }
   return image;
@@ -192,8 +194,8 @@ void DrawAsAnImageOfItsOwn(QImage& frame, const QFont& font, std::u16string_view
                            ? rect.right - advance
                            : rect.left + (rect.right - rect.left - advance) / 2;
   const QRect placed(textLeft - margin, rect.top, image.width(), image.height());
-  const QRect visible =
-      placed.intersected(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
+  const QRect visible = placed.intersected(
+      QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
   QPainter painter(&frame);
   painter.drawImage(visible.topLeft(), image, visible.translated(-placed.topLeft()));
 }
@@ -211,15 +213,19 @@ const TextCase kTextCases[] = {
     {u"Lyric line 12 of the song, sung slowly", {0, 10, 480, 400}, TextAlignment::kCentre},
     {u"AVAVA To Ta Te Wa We Yo LT fj ffi j_j_j", {0, 60, 480, 400}, TextAlignment::kCentre},
     {u"\u00c6r\u00f8sk\u00f8bing \u00dcn\u00efc\u00f6d\u00e9 \u00c0\u00c9\u00ce\u00d5",
-     {0, 110, 480, 400}, TextAlignment::kCentre},
+     {0, 110, 480, 400},
+     TextAlignment::kCentre},
     {u"\u0645\u0631\u062d\u0628\u0627 \u0628\u0627\u0644\u0639\u0627\u0644\u0645 abc "
      u"\u05e9\u05dc\u05d5\u05dd",
-     {0, 160, 480, 400}, TextAlignment::kCentre},
+     {0, 160, 480, 400},
+     TextAlignment::kCentre},
     {u"e\u0301\u0302\u0303 a\u0308\u0323 \u041f\u0440\u0438\u0432\u0435\u0442 "
      u"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac",
-     {0, 210, 480, 400}, TextAlignment::kCentre},
+     {0, 210, 480, 400},
+     TextAlignment::kCentre},
     {u"WAVE\nYAWN\r\nwide enough to be cut at both edges of its rectangle",
-     {60, 260, 300, 290}, TextAlignment::kCentre},
+     {60, 260, 300, 290},
+     TextAlignment::kCentre},
     {u"10:23/", {0, 300, 207 * 2, 400}, TextAlignment::kRight},
     {u"04:33", {0, 300, 480, 400}, TextAlignment::kRight},
     {u"runs past the bottom of the frame", {0, 385, 480, 600}, TextAlignment::kCentre},

@@ -50,8 +50,8 @@ TEST(BlendCoverageTest, RectsGiveWhatEachPixelAloneGives) {
           expected[at] = BlendCoverage(expected[at], kColour, coverage[at]);
         }
       }
-      BlendCoverage(pixels.data() + start, kStride, {coverage.data() + start, kStride, width, kRows},
-                    kColour);
+      BlendCoverage(pixels.data() + start, kStride,
+                    {coverage.data() + start, kStride, width, kRows}, kColour);
       ASSERT_EQ(pixels, expected) << "width " << width << " from " << start;
     }
   }
@@ -79,7 +79,8 @@ void CompositeAsAnImage(std::vector<std::uint32_t>& pixels, int width,
   for (const auto& [mask, at] : glyphs) {
     for (int y = 0; y < mask->height; ++y) {
       for (int x = 0; x < mask->width; ++x) {
-        const std::uint8_t coverage = mask->coverage[static_cast<std::size_t>(y * mask->stride + x)];
+        const std::uint8_t coverage =
+            mask->coverage[static_cast<std::size_t>(y * mask->stride + x)];
         std::uint32_t& pixel = image[static_cast<std::size_t>((at.y() + y) * width + at.x() + x)];
         if (coverage != 0) {
           pixel = BlendCoverage(pixel, kColour, coverage);

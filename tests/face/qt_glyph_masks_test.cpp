@@ -49,10 +49,9 @@ TEST_F(QtGlyphMasksTest, MaskBlendsToWhatThePainterDraws) {
       painter.setPen(QColor(250, 20, 120));
       painter.drawGlyphRun(QPointF(20.0 + fraction / 64.0, 40.0), run);
     }
-    BlendCoverage(reinterpret_cast<std::uint32_t*>(blended.bits()) + (40 + mask->top) * 60 + 20 +
-                      mask->left,
-                  60, {mask->coverage.data(), mask->stride, mask->width, mask->height},
-                  qRgb(250, 20, 120));
+    BlendCoverage(
+        reinterpret_cast<std::uint32_t*>(blended.bits()) + (40 + mask->top) * 60 + 20 + mask->left,
+        60, {mask->coverage.data(), mask->stride, mask->width, mask->height}, qRgb(250, 20, 120));
     EXPECT_EQ(blended, drawn) << "fraction " << fraction;
   }
 }
