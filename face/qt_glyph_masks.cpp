@@ -20,6 +20,9 @@ constexpr QRgb kProbeColour = 0xff5a9bd3;
 // glyph that still reaches the edge is taken again with twice the room.
 constexpr int kFirstPadding = 4;
 constexpr int kTakes = 3;
+// Glyphs larger than this, or reaching further from their pen position, are
+// left to the painter.
+constexpr double kLargestOutline = 1024.0;
 
 // A background where neighbouring pixels differ in every channel, so that a
 // blend that is off anywhere shows.
@@ -49,6 +52,9 @@ Cell CellFor(const QRectF& outline, int padding) {
 QImage DrawBothCells(const QRawFont& font, std::uint32_t glyph, QPointF fraction,
                      const Cell& cell) {
   QImage image(2 * cell.width, cell.height, QImage::Format_RGB32);
+  if (image.isNull()) {
+    return image;
+  }
   for (int y = 0; y < cell.height; ++y) {
     auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
     std::fill(row, row + cell.width, qRgb(0, 0, 0));
@@ -161,12 +167,19 @@ const GlyphMask* QtGlyphMasks::Find(const QRawFont& font, std::uint32_t glyph, i
 std::unique_ptr<GlyphMask> QtGlyphMasks::Take(const QRawFont& font, std::uint32_t glyph,
                                               int xFraction, int yFraction) {
   const QRectF outline = font.boundingRect(glyph);
+  if (!(std::abs(outline.left()) < kLargestOutline && std::abs(outline.top()) < kLargestOutline &&
+        outline.width() < kLargestOutline && outline.height() < kLargestOutline)) {
+    return nullptr;
+  }
   const QPointF fraction(static_cast<double>(xFraction) / kFractions,
                          static_cast<double>(yFraction) / kFractions);
   int padding = kFirstPadding + static_cast<int>(font.pixelSize()) / 4;
   for (int take = 0; take < kTakes; ++take, padding *= 2) {
     const Cell cell = CellFor(outline, padding);
     const QImage image = DrawBothCells(font, glyph, fraction, cell);
+    if (image.isNull()) {
+      return nullptr;
+    }
     auto mask = std::make_unique<GlyphMask>();
     switch (ReadMask(image, cell, *mask)) {
       case Outcome::kMask:
