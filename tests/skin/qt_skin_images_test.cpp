@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -36,6 +37,32 @@ TEST_F(QtSkinImagesTest, BmpFileLoadsWhateverItsNameEndsWith) {
   EXPECT_EQ(bitmap->Width(), 480);
   EXPECT_EQ(bitmap->Height(), 696);
   EXPECT_EQ(static_cast<const QtBitmap&>(*bitmap).Image().pixel(5, 5), qRgb(10, 20, 30));
+}
+
+TEST_F(QtSkinImagesTest, PixelsACutFileDoesNotHoldAreBlackAndBytesLoadAsTheFile) {
+  // A bottom-up BMP cut after half its pixel rows: the rows it still holds are
+  // the lower half of the picture; the upper half must not show stale memory.
+  const QString path = Save(QStringLiteral("cut.bmp"), "BMP", 16, 16);
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  QByteArray bytes = file.readAll();
+  file.close();
+  bytes.truncate(bytes.size() - 8 * 16 * 3);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(bytes);
+  file.close();
+
+  const std::unique_ptr<Bitmap> fromFile = images.LoadFile(PathOf(QStringLiteral("cut.bmp")));
+  ASSERT_NE(fromFile, nullptr);
+  const QImage& image = static_cast<const QtBitmap&>(*fromFile).Image();
+  EXPECT_EQ(image.pixel(3, 15), qRgb(10, 20, 30));
+  EXPECT_EQ(image.pixel(3, 0), qRgb(0, 0, 0));
+
+  const auto* first = reinterpret_cast<const std::byte*>(bytes.constData());
+  const std::unique_ptr<Bitmap> fromBytes =
+      LoadBmpBytes(std::span<const std::byte>(first, static_cast<std::size_t>(bytes.size())));
+  ASSERT_NE(fromBytes, nullptr);
+  EXPECT_EQ(static_cast<const QtBitmap&>(*fromBytes).Image(), image);
 }
 
 TEST_F(QtSkinImagesTest, ShippedSkinDataFileLoads) {
