@@ -50,11 +50,7 @@ const TickSnapshot& EngineRig::Tick() {
   snapshot.engineState = media->PlayState();
   snapshot.urlCount = media->urls.size();
   snapshot.currentIndex = playlist->currentIndex;
-  snapshot.playing = player.playing;
-  snapshot.trackLoaded = player.trackLoaded;
-  snapshot.paused = player.paused;
-  snapshot.playPosition = player.playPosition;
-  snapshot.trackDuration = player.trackDuration;
+  snapshot.player = player;
   snapshot.headerShown = lyrics.headerShown;
   if (player.lyricsPresent != 0 && lyrics.headerShown == 0 && lyrics.currentLine >= 0 &&
       lyrics.currentLine < lyrics.lineCount) {

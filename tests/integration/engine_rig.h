@@ -56,11 +56,7 @@ struct TickSnapshot {
   std::int32_t engineState = 0;
   std::size_t urlCount = 0;
   std::int32_t currentIndex = 0;
-  std::int32_t playing = 0;
-  std::int32_t trackLoaded = 0;
-  std::int32_t paused = 0;
-  std::int32_t playPosition = 0;
-  std::int32_t trackDuration = 0;
+  PlayerState player;
   std::int32_t headerShown = 0;
   std::string litLine;  // text of the lyric row shown highlighted
   std::int32_t litLineTime = 0;

@@ -20,11 +20,11 @@ TEST(LyricsWithTheEngine, TheTickLightsEachLineOnceItsTimeHasPassed) {
   EXPECT_STREQ(rig.lyrics.title, "Tone");
   EXPECT_EQ(rig.lyrics.lineCount, 2);
 
-  ASSERT_TRUE(rig.TickUntil([](const TickSnapshot& tick) { return tick.playing == 0; }));
+  ASSERT_TRUE(rig.TickUntil([](const TickSnapshot& tick) { return tick.player.playing == 0; }));
 
   // The first tick read the length of the one-second file.
   ASSERT_FALSE(rig.history().empty());
-  EXPECT_EQ(rig.history().front().trackDuration, 10);
+  EXPECT_EQ(rig.history().front().player.trackDuration, 10);
 
   std::vector<std::string> litInOrder;
   const TickSnapshot* lastPlaying = nullptr;
@@ -33,7 +33,7 @@ TEST(LyricsWithTheEngine, TheTickLightsEachLineOnceItsTimeHasPassed) {
       continue;
     }
     lastPlaying = &tick;
-    const std::int32_t now = tick.playPosition;
+    const std::int32_t now = tick.player.playPosition;
     if (now < 3) {
       EXPECT_EQ(tick.headerShown, 1) << "at " << now;  // the header until the first line
       continue;

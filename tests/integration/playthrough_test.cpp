@@ -11,7 +11,7 @@
 namespace solvane::testing {
 namespace {
 
-bool Halted(const TickSnapshot& tick) { return tick.playing == 0; }
+bool Halted(const TickSnapshot& tick) { return tick.player.playing == 0; }
 
 // Among `ticks`, the ones of the track the engine was given as its
 // `urlCount`-th path: the position never goes back, and it was seen playing
@@ -23,9 +23,9 @@ void ExpectPlayedForward(std::span<const TickSnapshot> ticks, std::size_t urlCou
     if (tick.urlCount != urlCount || tick.engineState != kPlayStatePlaying) {
       continue;
     }
-    EXPECT_GE(tick.playPosition, last) << "path " << urlCount;
-    last = tick.playPosition;
-    movedOn = movedOn || tick.playPosition > 0;
+    EXPECT_GE(tick.player.playPosition, last) << "path " << urlCount;
+    last = tick.player.playPosition;
+    movedOn = movedOn || tick.player.playPosition > 0;
   }
   EXPECT_TRUE(movedOn) << "path " << urlCount;
 }
@@ -46,7 +46,7 @@ TEST(Playthrough, EntriesPlayInTurnAndTheEndOfTheListHaltsOnTheLastTrack) {
   }
   // While playing, the current entry is always the one the engine was given last.
   for (const TickSnapshot& tick : rig.history()) {
-    if (tick.playing != 0) {
+    if (tick.player.playing != 0) {
       EXPECT_EQ(tick.currentIndex, static_cast<std::int32_t>(tick.urlCount) - 1);
     }
   }
@@ -151,7 +151,7 @@ TEST(Playthrough, AMissingFileInTheListIsRefusedAndPlaybackStops) {
   EXPECT_EQ(rig.media->urls[2].path, rig.PathOf("three.wav"));
   EXPECT_TRUE(rig.media->urls[2].accepted);
   EXPECT_EQ(rig.player.trackChosen, 0);
-  ASSERT_TRUE(rig.TickUntil([](const TickSnapshot& tick) { return tick.playPosition > 0; }));
+  ASSERT_TRUE(rig.TickUntil([](const TickSnapshot& tick) { return tick.player.playPosition > 0; }));
   EXPECT_EQ(rig.player.playing, 1);
   EXPECT_EQ(rig.player.trackLoaded, 1);
 }
