@@ -43,19 +43,6 @@ void WriteBytes(const std::filesystem::path& path, const Bytes& bytes) {
 
 }  // namespace
 
-TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "solvane-engine-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) {
-    throw std::runtime_error("cannot create a temporary folder");
-  }
-  path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
 void WriteToneWav(const std::filesystem::path& path, int seconds) {
   constexpr std::uint32_t kRate = 8000;
   const std::uint32_t samples = kRate * static_cast<std::uint32_t>(seconds);

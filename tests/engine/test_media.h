@@ -5,21 +5,18 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/fakes/made_folder.h"
+
 namespace solvane::testing {
 
-// A fresh folder under the system's temporary folder, removed with its
-// contents when the object goes.
+// A private temporary folder whose files the tests write themselves.
 class TempFolder {
  public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  std::filesystem::path File(const std::string& name) const { return path_ / name; }
+  // Where the file `name` goes; nothing is made.
+  std::filesystem::path File(const std::string& name) const { return folder_.Path() / name; }
 
  private:
-  std::filesystem::path path_;
+  MadeFolder folder_;
 };
 
 // A mono 16-bit 8 kHz PCM WAV file holding a quiet tone of `seconds` seconds.

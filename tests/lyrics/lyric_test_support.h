@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/fakes/made_folder.h"
 #include "lyrics/lyric_state.h"
 
 namespace solvane::testing {
@@ -72,17 +73,6 @@ std::string CaseName(const ::testing::TestParamInfo<Case>& row) {
 // everything in it when the test ends.
 class TempFolder {
  public:
-  TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "solvane-lyrics-XXXXXX").string();
-    path_ = mkdtemp(pattern.data()) != nullptr ? pattern + "/" : std::string();
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
   // The folder's path, ending with "/".
   const std::string& Path() const { return path_; }
 
@@ -91,7 +81,8 @@ class TempFolder {
   }
 
  private:
-  std::string path_;
+  MadeFolder folder_;
+  std::string path_ = folder_.Path().string() + "/";
 };
 
 }  // namespace solvane::testing

@@ -4,7 +4,6 @@
 // scripted engine and a recording shell.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -15,6 +14,7 @@
 #include "app/shared/wide_text.h"
 #include "playback/playback_control.h"
 #include "tests/fakes/fake_media_control.h"
+#include "tests/fakes/made_folder.h"
 #include "tests/fakes/playback_records.h"
 #include "tests/fakes/recording_shell.h"
 
@@ -22,23 +22,8 @@ namespace solvane::testing {
 
 class PlaybackTest : public ::testing::Test, public PlaybackRecords {
  protected:
-  PlaybackTest() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "solvane-playback-XXXXXX").string();
-    if (const char* made = mkdtemp(pattern.data())) {
-      folder_ = made;
-    } else {
-      ADD_FAILURE() << "no temporary folder";
-    }
-  }
-  ~PlaybackTest() override {
-    std::error_code ignored;
-    if (!folder_.empty()) {
-      std::filesystem::remove_all(folder_, ignored);
-    }
-  }
-
   // The temporary folder as the program writes folders: UTF-16, ending in '/'.
-  std::u16string Folder() const { return Wide(folder_.string() + "/"); }
+  std::u16string Folder() const { return folder_.Wide(); }
 
   // Entries "track0.mp3", "track1.mp3", ... in the temporary folder.
   void AddEntries(int count) {
@@ -56,7 +41,7 @@ class PlaybackTest : public ::testing::Test, public PlaybackRecords {
 
   // Writes the lyric file that belongs to "<stem>.mp3".
   void WriteLyrics(std::string_view stem, std::string_view content) const {
-    std::ofstream(folder_ / (std::string(stem) + ".LRC"), std::ios::binary) << content;
+    std::ofstream(folder_.Path() / (std::string(stem) + ".LRC"), std::ios::binary) << content;
   }
 
   std::u16string Title() const { return std::u16string(WideView(player.currentTitle)); }
@@ -66,7 +51,7 @@ class PlaybackTest : public ::testing::Test, public PlaybackRecords {
   PlaybackContext context = ContextWith(media, shell);
 
  private:
-  std::filesystem::path folder_;
+  MadeFolder folder_;
 };
 
 }  // namespace solvane::testing

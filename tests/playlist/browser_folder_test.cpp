@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "playlist/file_browser.h"
-#include "tests/playlist/temp_folder.h"
+#include "tests/fakes/made_folder.h"
 
 namespace solvane {
 namespace {
@@ -20,15 +20,15 @@ namespace fs = std::filesystem;
 class BrowserFolderTest : public ::testing::Test {
  protected:
   void MakeFile(const std::string& name, std::uintmax_t size = 100) {
-    std::ofstream(folder_.path() / name).put('x');
-    fs::resize_file(folder_.path() / name, size);
+    std::ofstream(folder_.Path() / name).put('x');
+    fs::resize_file(folder_.Path() / name, size);
   }
 
-  void MakeFolder(const std::string& name) { fs::create_directories(folder_.path() / name); }
+  void MakeFolder(const std::string& name) { fs::create_directories(folder_.Path() / name); }
 
   // Lists the test folder as re-opening the browser there would.
   void ListTestFolder() {
-    WideCopy(listing_->browserFolder, folder_.WideFolder());
+    WideCopy(listing_->browserFolder, folder_.Wide());
     ASSERT_TRUE(ReopenBrowserFolder(*listing_));
   }
 
@@ -52,7 +52,7 @@ class BrowserFolderTest : public ::testing::Test {
   // The names of `wanted` in the order the file system enumerates them.
   std::vector<std::u16string> EnumerationOrder(const std::set<std::string>& wanted) const {
     std::vector<std::u16string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder_.path())) {
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder_.Path())) {
       const std::string name = entry.path().filename().string();
       if (wanted.count(name) != 0) {
         names.push_back(Wide(name));
@@ -63,7 +63,7 @@ class BrowserFolderTest : public ::testing::Test {
 
   std::u16string Folder() const { return std::u16string(WideView(listing_->browserFolder)); }
 
-  TempFolder folder_;
+  testing::MadeFolder folder_;
   std::unique_ptr<BrowserListing> listing_ = std::make_unique<BrowserListing>();
 };
 
@@ -74,13 +74,13 @@ TEST_F(BrowserFolderTest, ListsFoldersAndRegularMediaFilesInEnumerationOrder) {
   }
   MakeFolder("x.mp3");
   MakeFolder("Sub");
-  fs::create_directory_symlink(folder_.path() / "Sub", folder_.path() / "linked folder");
-  fs::create_symlink(folder_.path() / "Song.MP3", folder_.path() / "linked.wav");
-  fs::create_symlink(folder_.path() / "missing.mp3", folder_.path() / "gone.mp3");
-  ASSERT_EQ(::mkfifo((folder_.path() / "pipe.mp3").c_str(), 0600), 0);
+  fs::create_directory_symlink(folder_.Path() / "Sub", folder_.Path() / "linked folder");
+  fs::create_symlink(folder_.Path() / "Song.MP3", folder_.Path() / "linked.wav");
+  fs::create_symlink(folder_.Path() / "missing.mp3", folder_.Path() / "gone.mp3");
+  ASSERT_EQ(::mkfifo((folder_.Path() / "pipe.mp3").c_str(), 0600), 0);
 
   ListTestFolder();
-  EXPECT_EQ(Folder(), folder_.WideFolder());
+  EXPECT_EQ(Folder(), folder_.Wide());
   EXPECT_EQ(ListedNames(), EnumerationOrder({"Song.MP3", "song.mp3", "Bj\xc3\xb6rk.wma", "x.mp3",
                                              "Sub", "linked folder", "linked.wav"}));
   for (const std::u16string_view name : {u"x.mp3", u"Sub", u"linked folder"}) {
@@ -127,13 +127,13 @@ TEST_F(BrowserFolderTest, AFolderThatCannotBeReadListsEmptyButIsStillShown) {
     ASSERT_GT(listing_->count, 0);
     EXPECT_TRUE(ListFolder(*listing_, name));
     EXPECT_EQ(listing_->count, 0);
-    EXPECT_EQ(Folder(), folder_.WideFolder() + std::u16string(name) + u"/");
+    EXPECT_EQ(Folder(), folder_.Wide() + std::u16string(name) + u"/");
   }
 }
 
 TEST_F(BrowserFolderTest, RefusesAFolderWhosePathWouldNotFit) {
   const std::string outer(150, 'o');
-  const std::size_t outerLength = folder_.WideFolder().size() + outer.size() + 1;
+  const std::size_t outerLength = folder_.Wide().size() + outer.size() + 1;
   ASSERT_LT(outerLength + 20, kPathField);
   // With its '/', the first fills the field to 259 units; the second is one longer.
   const std::string fits(kPathField - 2 - outerLength, 'f');
@@ -141,7 +141,7 @@ TEST_F(BrowserFolderTest, RefusesAFolderWhosePathWouldNotFit) {
   MakeFolder(outer + "/" + fits);
   MakeFolder(outer + "/" + tooLong);
 
-  WideCopy(listing_->browserFolder, folder_.WideFolder());
+  WideCopy(listing_->browserFolder, folder_.Wide());
   ASSERT_TRUE(ListFolder(*listing_, Wide(outer)));
   const std::u16string outerFolder = Folder();
   const std::vector<std::u16string> outerNames = ListedNames();
@@ -158,11 +158,11 @@ TEST_F(BrowserFolderTest, RefusesAFolderWhosePathWouldNotFit) {
 TEST_F(BrowserFolderTest, WalksDownFromTheRoot) {
   ASSERT_TRUE(ListFolder(*listing_, u"/"));
   EXPECT_EQ(Folder(), u"/");
-  for (const fs::path& component : folder_.path().relative_path()) {
+  for (const fs::path& component : folder_.Path().relative_path()) {
     ASSERT_NE(Find(Wide(component.string())), nullptr) << component;
     ASSERT_TRUE(ListFolder(*listing_, Wide(component.string())));
   }
-  EXPECT_EQ(Folder(), folder_.WideFolder());
+  EXPECT_EQ(Folder(), folder_.Wide());
 }
 
 TEST_F(BrowserFolderTest, UpFolderGoesToTheParentAndStopsAtTheRoot) {
@@ -193,7 +193,7 @@ TEST_F(BrowserFolderTest, UpFolderListsTheParentFolder) {
   ASSERT_TRUE(ListFolder(*listing_, u"Sub"));
   EXPECT_EQ(listing_->count, 0);
   ASSERT_TRUE(UpFolder(*listing_));
-  EXPECT_EQ(Folder(), folder_.WideFolder());
+  EXPECT_EQ(Folder(), folder_.Wide());
   EXPECT_EQ(ListedNames(), names);
 }
 
@@ -203,14 +203,14 @@ TEST_F(BrowserFolderTest, ReopeningShowsTheFolderWhereTheBrowserWasLeft) {
   ASSERT_EQ(ListedNames(), std::vector<std::u16string>{u"a.mp3"});
   MakeFile("b.mp3");
   ASSERT_TRUE(ReopenBrowserFolder(*listing_));
-  EXPECT_EQ(Folder(), folder_.WideFolder());
+  EXPECT_EQ(Folder(), folder_.Wide());
   EXPECT_EQ(ListedNames(), EnumerationOrder({"a.mp3", "b.mp3"}));
 }
 
 TEST_F(BrowserFolderTest, ReopeningStartsAtTheRootAndKeepsTheRootListing) {
   ASSERT_TRUE(ReopenBrowserFolder(*listing_));
   EXPECT_EQ(Folder(), u"/");
-  const std::string top = folder_.path().relative_path().begin()->string();
+  const std::string top = folder_.Path().relative_path().begin()->string();
   ASSERT_NE(Find(Wide(top)), nullptr);
   EXPECT_TRUE(IsFolder(*Find(Wide(top))));
 

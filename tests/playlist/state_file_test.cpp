@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "tests/playlist/state_records.h"
-#include "tests/playlist/temp_folder.h"
+#include "tests/fakes/made_folder.h"
 
 namespace solvane {
 namespace {
@@ -71,9 +71,9 @@ class FileSizeLimit {
 
 class StateFileTest : public ::testing::Test {
  protected:
-  TempFolder folder_;
-  const std::u16string path_ = StateFilePath(folder_.WideFolder());
-  const fs::path fileSystemPath_ = folder_.path() / "solvane.dat";
+  testing::MadeFolder folder_;
+  const std::u16string path_ = StateFilePath(folder_.Wide());
+  const fs::path fileSystemPath_ = folder_.Path() / "solvane.dat";
 };
 
 TEST(StateFilePath, SitsInTheProgramFolder) {
@@ -95,12 +95,12 @@ TEST_F(StateFileTest, AnEmptyPlaylistMakesASixHundredByteFileThatReplacesALarger
   ASSERT_TRUE(Save(path_, FullRecords()));
   ASSERT_TRUE(Save(path_, StateRecords()));
   EXPECT_EQ(fs::file_size(fileSystemPath_), 600u);
-  EXPECT_FALSE(fs::exists(folder_.path() / "solvane.dat.tmp"));
+  EXPECT_FALSE(fs::exists(folder_.Path() / "solvane.dat.tmp"));
 }
 
 TEST_F(StateFileTest, AMissingOrUnreadableFileChangesNothing) {
-  ASSERT_TRUE(fs::create_directory(folder_.path() / "folder.dat"));
-  for (const std::u16string& path : {path_, folder_.WideFolder() + u"folder.dat"}) {
+  ASSERT_TRUE(fs::create_directory(folder_.Path() / "folder.dat"));
+  for (const std::u16string& path : {path_, folder_.Wide() + u"folder.dat"}) {
     StateRecords loaded;
     EXPECT_FALSE(Load(path, loaded));
     EXPECT_EQ(FirstDifference(loaded, StateRecords()), "");
@@ -108,14 +108,14 @@ TEST_F(StateFileTest, AMissingOrUnreadableFileChangesNothing) {
 }
 
 TEST_F(StateFileTest, APathWithoutAFileSystemFormIsRefused) {
-  const std::u16string lone = folder_.WideFolder() + u"solvane" + char16_t{0xD800} + u".dat";
-  const std::u16string nul = folder_.WideFolder() + std::u16string(u"solvane.dat\0x", 13);
+  const std::u16string lone = folder_.Wide() + u"solvane" + char16_t{0xD800} + u".dat";
+  const std::u16string nul = folder_.Wide() + std::u16string(u"solvane.dat\0x", 13);
   for (const std::u16string& path : {lone, nul, std::u16string()}) {
     EXPECT_FALSE(Save(path, FullRecords()));
     StateRecords loaded;
     EXPECT_FALSE(Load(path, loaded));
   }
-  EXPECT_TRUE(fs::is_empty(folder_.path()));
+  EXPECT_TRUE(fs::is_empty(folder_.Path()));
 }
 
 TEST_F(StateFileTest, AFailedSaveLeavesThePreviousFileWhole) {
@@ -126,10 +126,10 @@ TEST_F(StateFileTest, AFailedSaveLeavesThePreviousFileWhole) {
   StateRecords changed;
   changed.volume = 3;
   // The temporary file cannot be made.
-  ASSERT_TRUE(fs::create_directories(folder_.path() / "solvane.dat.tmp" / "busy"));
+  ASSERT_TRUE(fs::create_directories(folder_.Path() / "solvane.dat.tmp" / "busy"));
   EXPECT_FALSE(Save(path_, changed));
   EXPECT_EQ(FileBytes(fileSystemPath_), previousBytes);
-  fs::remove_all(folder_.path() / "solvane.dat.tmp");
+  fs::remove_all(folder_.Path() / "solvane.dat.tmp");
 
   // The disk fills up while writing.
   {
@@ -137,7 +137,7 @@ TEST_F(StateFileTest, AFailedSaveLeavesThePreviousFileWhole) {
     EXPECT_FALSE(Save(path_, FullRecords()));
   }
   EXPECT_EQ(FileBytes(fileSystemPath_), previousBytes);
-  EXPECT_FALSE(fs::exists(folder_.path() / "solvane.dat.tmp"));
+  EXPECT_FALSE(fs::exists(folder_.Path() / "solvane.dat.tmp"));
 
   StateRecords loaded;
   ASSERT_TRUE(Load(path_, loaded));
@@ -148,13 +148,13 @@ TEST_F(StateFileTest, AFailedRenameRemovesTheTemporaryFile) {
   ASSERT_TRUE(fs::create_directories(fileSystemPath_ / "inside"));
   EXPECT_FALSE(Save(path_, FullRecords()));
   EXPECT_TRUE(fs::is_directory(fileSystemPath_ / "inside"));
-  EXPECT_FALSE(fs::exists(folder_.path() / "solvane.dat.tmp"));
+  EXPECT_FALSE(fs::exists(folder_.Path() / "solvane.dat.tmp"));
 }
 
 TEST_F(StateFileTest, ASaveIntoAFolderThatCannotExistFails) {
-  std::ofstream(folder_.path() / "plain").put('x');
-  EXPECT_FALSE(Save(folder_.WideFolder() + u"plain/solvane.dat", FullRecords()));
-  EXPECT_EQ(fs::file_size(folder_.path() / "plain"), 1u);
+  std::ofstream(folder_.Path() / "plain").put('x');
+  EXPECT_FALSE(Save(folder_.Wide() + u"plain/solvane.dat", FullRecords()));
+  EXPECT_EQ(fs::file_size(folder_.Path() / "plain"), 1u);
 }
 
 }  // namespace
