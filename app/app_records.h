@@ -3,13 +3,13 @@
 
 #include <memory>
 
-#include "app/shared/options.h"
-#include "app/shared/player_state.h"
+#include "base/options.h"
+#include "base/player_state.h"
 #include "app/startup.h"
 #include "lyrics/lyric_state.h"
 #include "lyrics/track_info.h"
-#include "playlist/browser_listing.h"
-#include "playlist/playlist.h"
+#include "base/browser_listing.h"
+#include "base/playlist.h"
 #include "skin/screen_layout.h"
 #include "skin/skin_bitmaps.h"
 #include "skin/start_screen.h"

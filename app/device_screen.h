@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/shared/shell.h"
+#include "base/shell.h"
 
 namespace solvane {
 

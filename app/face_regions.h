@@ -8,7 +8,7 @@
 #include <span>
 
 #include "app/input_context.h"
-#include "app/shared/player_state.h"
+#include "base/player_state.h"
 
 namespace solvane {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/shared/tenths.h"
+#include "base/tenths.h"
 #include "lyrics/lyrics.h"
 #include "playback/startup_playback.h"
 

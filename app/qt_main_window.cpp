@@ -13,8 +13,8 @@
 #include "app/key_input.h"
 #include "app/qt_menu_bar.h"
 #include "face/qt_frame.h"
-#include "playlist/views/file_browser_dialog.h"
-#include "playlist/views/playlist_view_widget.h"
+#include "views/file_browser_dialog.h"
+#include "views/playlist_view_widget.h"
 #include "skin/dialogs/about_dialog.h"
 #include "skin/dialogs/options_dialog.h"
 

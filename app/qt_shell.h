@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "app/shared/shell.h"
+#include "base/shell.h"
 
 namespace solvane {
 

@@ -3,7 +3,7 @@
 // file, over the application's records.
 
 #include "app/app_records.h"
-#include "app/shared/shell.h"
+#include "base/shell.h"
 #include "app/startup.h"
 #include "playback/media_control.h"
 #include "skin/skin_images.h"

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/shared/options.h"
+#include "base/options.h"
 #include "app/window_actions.h"
 #include "playback/playback_control.h"
 

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "app/shared/options.h"
-#include "app/shared/player_state.h"
+#include "base/options.h"
+#include "base/player_state.h"
 #include "face/canvas.h"
 #include "face/face_overlays.h"
 #include "lyrics/lyric_state.h"

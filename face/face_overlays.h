@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/shared/player_state.h"
+#include "base/player_state.h"
 #include "face/canvas.h"
 #include "skin/screen_layout.h"
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 #include "face/text_rows.h"
 #include "face/text_styles.h"
 

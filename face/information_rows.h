@@ -2,7 +2,7 @@
 // What stands on the information grid: the track information of a track
 // without lyrics, the current title, and the start screen.
 
-#include "app/shared/player_state.h"
+#include "base/player_state.h"
 #include "face/canvas.h"
 #include "lyrics/track_info.h"
 #include "skin/screen_layout.h"

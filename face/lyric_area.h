@@ -1,7 +1,7 @@
 #pragma once
 // All text of the face: the content of the lyric area and the time text.
 
-#include "app/shared/player_state.h"
+#include "base/player_state.h"
 #include "face/canvas.h"
 #include "lyrics/lyric_state.h"
 #include "lyrics/track_info.h"

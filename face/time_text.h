@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/shared/player_state.h"
+#include "base/player_state.h"
 #include "face/canvas.h"
 #include "skin/screen_layout.h"
 

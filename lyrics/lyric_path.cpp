@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 #include "lyrics/name_case.h"
 
 namespace solvane {

@@ -6,7 +6,7 @@
 #include <climits>
 #include <cstring>
 
-#include "app/shared/tenths.h"
+#include "base/tenths.h"
 #include "lyrics/lyric_content.h"
 #include "lyrics/lyrics.h"
 

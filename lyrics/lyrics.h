@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/shared/shell.h"
+#include "base/shell.h"
 #include "lyrics/lyric_state.h"
 
 namespace solvane {

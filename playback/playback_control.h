@@ -19,13 +19,13 @@
 
 #include <cstdint>
 
-#include "app/shared/player_state.h"
-#include "app/shared/shell.h"
+#include "base/player_state.h"
+#include "base/shell.h"
 #include "lyrics/lyric_state.h"
 #include "lyrics/track_info.h"
 #include "playback/media_control.h"
-#include "playlist/browser_listing.h"
-#include "playlist/playlist.h"
+#include "base/browser_listing.h"
+#include "base/playlist.h"
 
 namespace solvane {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "app/shared/tenths.h"
+#include "base/tenths.h"
 #include "lyrics/lyrics.h"
 #include "playback/playback_control.h"
 

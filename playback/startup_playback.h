@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "app/shared/options.h"
+#include "base/options.h"
 #include "playback/playback_control.h"
 
 namespace solvane {

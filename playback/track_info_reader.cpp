@@ -6,8 +6,8 @@
 #include <optional>
 #include <string_view>
 
-#include "app/shared/tenths.h"
-#include "app/shared/wide_text.h"
+#include "base/tenths.h"
+#include "base/wide_text.h"
 #include "playback/playback_control.h"
 
 namespace solvane {

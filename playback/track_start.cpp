@@ -3,7 +3,7 @@
 
 #include "lyrics/lyrics.h"
 #include "playback/playback_control.h"
-#include "playlist/playlist_ops.h"
+#include "base/playlist.h"
 
 namespace solvane {
 namespace {

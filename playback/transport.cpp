@@ -1,7 +1,7 @@
 // Play/pause, halt and the two stop variants.
 
 #include "playback/playback_control.h"
-#include "playlist/playlist.h"
+#include "base/playlist.h"
 
 namespace solvane {
 

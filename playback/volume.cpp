@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/shared/options.h"
+#include "base/options.h"
 #include "playback/playback_control.h"
 
 namespace solvane {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "playlist/browser_listing.h"
+#include "base/browser_listing.h"
 
 namespace solvane {
 

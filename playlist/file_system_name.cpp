@@ -1,6 +1,6 @@
 #include "playlist/file_system_name.h"
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 
 namespace solvane {
 

@@ -111,13 +111,4 @@ void DeleteAll(Playlist& playlist, PlaylistRows* rows) {
   playlist.playlistCount = 0;
 }
 
-bool TrackPath(const Playlist& playlist, std::int32_t index, char16_t (&path)[kTrackPathField]) {
-  if (!IsPlaylistIndex(playlist, index)) {
-    return false;
-  }
-  WideCopy(path, WideView(playlist.folder[index]));
-  WideAppend(path, WideView(playlist.fileName[index]));
-  return true;
-}
-
 }  // namespace solvane

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "playlist/browser_listing.h"
-#include "playlist/playlist.h"
+#include "base/browser_listing.h"
+#include "base/playlist.h"
 #include "playlist/playlist_rows.h"
 
 namespace solvane {
@@ -31,8 +31,5 @@ void DeleteEntry(Playlist& playlist, std::int32_t row, PlaylistRows* rows);
 // contents stay.
 void DeleteAll(Playlist& playlist, PlaylistRows* rows);
 
-// Writes folder + file name of entry `index` into `path` (536 units). False,
-// leaving `path` untouched, when the index lies outside the playlist.
-bool TrackPath(const Playlist& playlist, std::int32_t index, char16_t (&path)[kTrackPathField]);
 
 }  // namespace solvane

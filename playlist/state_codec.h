@@ -13,9 +13,9 @@
 #include <span>
 #include <vector>
 
-#include "app/shared/options.h"
-#include "app/shared/player_state.h"
-#include "playlist/playlist.h"
+#include "base/options.h"
+#include "base/player_state.h"
+#include "base/playlist.h"
 
 namespace solvane {
 

@@ -1,6 +1,6 @@
 #include "skin/background_image.h"
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 
 namespace solvane {
 

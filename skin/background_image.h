@@ -1,7 +1,7 @@
 #pragma once
 // The optional background image, drawn over the upper part of the face.
 
-#include "app/shared/options.h"
+#include "base/options.h"
 #include "skin/skin_bitmaps.h"
 #include "skin/skin_images.h"
 

@@ -11,7 +11,7 @@
 #include <QString>
 #include <cstring>
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 #include "resources/resource_paths.h"
 #include "skin/qt_bitmap.h"
 

@@ -3,8 +3,8 @@
 // scale from the screen's size and loads the face image and sprite sheet that
 // belong to it.
 
-#include "app/shared/options.h"
-#include "app/shared/shell.h"
+#include "base/options.h"
+#include "base/shell.h"
 #include "skin/screen_layout.h"
 #include "skin/skin_bitmaps.h"
 #include "skin/skin_images.h"

@@ -5,8 +5,8 @@
 
 #include <string_view>
 
-#include "app/shared/player_state.h"
-#include "playlist/playlist.h"
+#include "base/player_state.h"
+#include "base/playlist.h"
 
 namespace solvane {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 #include "lyrics/lyrics.h"
 
 namespace solvane {

@@ -15,7 +15,7 @@
 #include <memory>
 #include <string>
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 #include "face/qt_fonts.h"
 #include "face/qt_frame.h"
 #include "skin/qt_bitmap.h"

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "app/shared/tenths.h"
-#include "app/shared/wide_text.h"
+#include "base/tenths.h"
+#include "base/wide_text.h"
 #include "fuzz/lyrics/naive_lyrics.h"
 #include "lyrics/lyric_text.h"
 #include "lyrics/lyrics.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 #include "playback/gst/gst_playbin.h"
 #include "playback/gst/gst_track_tags.h"
 #include "playback/gst/taglib_media_info.h"

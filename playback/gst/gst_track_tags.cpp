@@ -1,6 +1,6 @@
 #include "playback/gst/gst_track_tags.h"
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 
 namespace solvane {
 

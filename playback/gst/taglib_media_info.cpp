@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 #include "playback/gst/mpeg_frames.h"
 
 namespace solvane {

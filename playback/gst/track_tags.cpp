@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 
 namespace solvane {
 

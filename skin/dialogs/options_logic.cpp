@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 #include "skin/background_image.h"
 
 namespace solvane {

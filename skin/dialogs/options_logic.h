@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/shared/options.h"
+#include "base/options.h"
 #include "skin/skin_bitmaps.h"
 #include "skin/skin_images.h"
 

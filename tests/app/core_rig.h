@@ -6,12 +6,12 @@
 #include <string>
 
 #include "app/input_context.h"
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 #include "lyrics/lyric_state.h"
 #include "lyrics/track_info.h"
 #include "playback/playback_control.h"
-#include "playlist/browser_listing.h"
-#include "playlist/playlist.h"
+#include "base/browser_listing.h"
+#include "base/playlist.h"
 #include "tests/app/recording_window.h"
 #include "tests/fakes/fake_media_control.h"
 #include "tests/fakes/playback_records.h"

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "app/command_ids.h"
-#include "playlist/views/playlist_view_widget.h"
+#include "views/playlist_view_widget.h"
 #include "tests/app/qt_test_support.h"
 #include "tests/fakes/fake_media_control.h"
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string>
 
-#include "playlist/views/browser_flow.h"
+#include "views/browser_flow.h"
 #include "tests/browser/browser_records.h"
 #include "tests/fakes/made_folder.h"
 

@@ -10,7 +10,7 @@
 #include "lyrics/lyric_state.h"
 #include "lyrics/track_info.h"
 #include "playback/playback_control.h"
-#include "playlist/views/browser_flow.h"
+#include "views/browser_flow.h"
 #include "tests/fakes/fake_media_control.h"
 #include "tests/fakes/playback_records.h"
 #include "tests/fakes/recording_shell.h"

@@ -12,8 +12,8 @@
 
 #include "playlist/file_browser.h"
 #include "playlist/playlist_ops.h"
-#include "playlist/views/file_browser_dialog.h"
-#include "playlist/views/playlist_view_widget.h"
+#include "views/file_browser_dialog.h"
+#include "views/playlist_view_widget.h"
 #include "skin/screen_layout.h"
 #include "tests/browser/browser_records.h"
 #include "tests/fakes/made_folder.h"

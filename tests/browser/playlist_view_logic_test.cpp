@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "playlist/playlist_ops.h"
-#include "playlist/views/playlist_view_logic.h"
+#include "views/playlist_view_logic.h"
 #include "tests/browser/browser_records.h"
 
 namespace solvane::testing {

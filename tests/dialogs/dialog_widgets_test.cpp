@@ -12,7 +12,7 @@
 
 #include <memory>
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 #include "skin/background_image.h"
 #include "skin/dialogs/about_dialog.h"
 #include "skin/dialogs/options_dialog.h"

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 #include "skin/dialogs/options_logic.h"
 #include "tests/fakes/fake_bitmap.h"
 #include "tests/fakes/fake_skin_images.h"

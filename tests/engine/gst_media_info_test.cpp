@@ -9,8 +9,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/shared/tenths.h"
-#include "app/shared/wide_text.h"
+#include "base/tenths.h"
+#include "base/wide_text.h"
 #include "playback/gst/gst_media_control.h"
 #include "tests/engine/test_media.h"
 

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 
 namespace solvane::testing {
 

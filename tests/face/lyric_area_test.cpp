@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 #include "face/text_styles.h"
-#include "playlist/playlist.h"
+#include "base/playlist.h"
 #include "tests/face/face_records.h"
 
 namespace solvane {

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 
 namespace solvane::testing {
 

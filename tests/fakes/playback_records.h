@@ -4,12 +4,12 @@
 
 #include <memory>
 
-#include "app/shared/player_state.h"
+#include "base/player_state.h"
 #include "lyrics/lyric_state.h"
 #include "lyrics/track_info.h"
 #include "playback/playback_control.h"
-#include "playlist/browser_listing.h"
-#include "playlist/playlist.h"
+#include "base/browser_listing.h"
+#include "base/playlist.h"
 
 namespace solvane::testing {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/shared/shell.h"
+#include "base/shell.h"
 
 namespace solvane::testing {
 

@@ -4,7 +4,7 @@
 #include <thread>
 
 #include "app/poll_tick.h"
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 
 namespace solvane::testing {
 namespace {

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 #include "lyrics/lyric_path.h"
 #include "lyrics/lyrics.h"
 #include "lyrics/name_case.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 #include "playback/playback_control.h"
 #include "tests/fakes/fake_media_control.h"
 #include "tests/fakes/made_folder.h"

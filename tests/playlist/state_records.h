@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "app/shared/options.h"
-#include "app/shared/player_state.h"
-#include "playlist/playlist.h"
+#include "base/options.h"
+#include "base/player_state.h"
+#include "base/playlist.h"
 
 namespace solvane {
 

@@ -5,8 +5,8 @@
 #include <QTest>
 #include <QTreeWidgetItem>
 
-#include "app/shared/wide_text.h"
-#include "playlist/views/playlist_view_widget.h"
+#include "base/wide_text.h"
+#include "views/playlist_view_widget.h"
 #include "resources/resource_paths.h"
 #include "tests/fakes/qt_test_support.h"
 

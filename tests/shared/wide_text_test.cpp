@@ -1,8 +1,8 @@
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 
 #include <gtest/gtest.h>
 
-#include "app/shared/tenths.h"
+#include "base/tenths.h"
 
 namespace solvane {
 namespace {

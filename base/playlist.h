@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 
 namespace solvane {
 
@@ -23,5 +23,9 @@ struct Playlist {
 
 // True when 0 <= index < playlistCount (and inside the tables).
 bool IsPlaylistIndex(const Playlist& playlist, std::int32_t index);
+
+// Writes folder + file name of entry `index` into `path` (536 units). False,
+// leaving `path` untouched, when the index lies outside the playlist.
+bool TrackPath(const Playlist& playlist, std::int32_t index, char16_t (&path)[kTrackPathField]);
 
 }  // namespace solvane

@@ -1,4 +1,4 @@
-#include "playlist/views/browser_flow.h"
+#include "views/browser_flow.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
-#include "playlist/views/file_browser_model.h"
+#include "views/file_browser_model.h"
 
 #include <algorithm>
 #include <string>
 
 #include "playlist/file_browser.h"
-#include "playlist/views/browser_icons.h"
+#include "views/browser_icons.h"
 #include "skin/dialogs/qt_text.h"
 
 namespace solvane {

@@ -4,7 +4,7 @@
 // "Add_All    " and "Cancel" at its bottom. Taps and keys go to the browser
 // core; the dialog shows the listing again or closes as the core says.
 
-#include "playlist/views/browser_flow.h"
+#include "views/browser_flow.h"
 #include "skin/dialogs/full_screen_dialog.h"
 
 class QPushButton;

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "playlist/views/playlist_view_logic.h"
+#include "views/playlist_view_logic.h"
 
 namespace solvane {
 

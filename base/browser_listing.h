@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 
 namespace solvane {
 

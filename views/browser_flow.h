@@ -11,8 +11,8 @@
 #include <cstdint>
 
 #include "playback/playback_control.h"
-#include "playlist/browser_listing.h"
-#include "playlist/views/playlist_view_logic.h"
+#include "base/browser_listing.h"
+#include "views/playlist_view_logic.h"
 
 namespace solvane {
 

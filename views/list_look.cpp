@@ -1,4 +1,4 @@
-#include "playlist/views/list_look.h"
+#include "views/list_look.h"
 
 #include <QAbstractItemView>
 #include <QColor>

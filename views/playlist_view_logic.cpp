@@ -1,6 +1,6 @@
-#include "playlist/views/playlist_view_logic.h"
+#include "views/playlist_view_logic.h"
 
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 
 namespace solvane {
 

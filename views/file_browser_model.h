@@ -6,7 +6,7 @@
 #include <QAbstractTableModel>
 #include <QIcon>
 
-#include "playlist/browser_listing.h"
+#include "base/browser_listing.h"
 
 namespace solvane {
 

@@ -1,4 +1,4 @@
-#include "playlist/views/playlist_view_widget.h"
+#include "views/playlist_view_widget.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -6,7 +6,7 @@
 
 #include <utility>
 
-#include "playlist/views/list_look.h"
+#include "views/list_look.h"
 #include "skin/dialogs/qt_text.h"
 
 namespace solvane {

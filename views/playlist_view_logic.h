@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/shared/player_state.h"
+#include "base/player_state.h"
 #include "playback/playback_control.h"
-#include "playlist/playlist.h"
+#include "base/playlist.h"
 #include "playlist/playlist_rows.h"
 
 namespace solvane {

@@ -1,4 +1,4 @@
-#include "playlist/views/browser_icons.h"
+#include "views/browser_icons.h"
 
 #include <QPixmap>
 

@@ -1,4 +1,4 @@
-#include "playlist/views/file_browser_dialog.h"
+#include "views/file_browser_dialog.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -6,8 +6,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "playlist/views/file_browser_model.h"
-#include "playlist/views/list_look.h"
+#include "views/file_browser_model.h"
+#include "views/list_look.h"
 
 namespace solvane {
 

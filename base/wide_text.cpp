@@ -1,4 +1,4 @@
-#include "app/shared/wide_text.h"
+#include "base/wide_text.h"
 
 #include <algorithm>
 #include <cstdint>
