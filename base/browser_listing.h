@@ -1,6 +1,5 @@
 #pragma once
-// The folder the file browser shows and the entries it kept, in the order the
-// file system enumerated them.
+// The folder the file browser shows and the entries it kept, in name order.
 
 #include <cstdint>
 

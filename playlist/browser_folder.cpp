@@ -1,12 +1,17 @@
 // Walking through folders: listing one, listing it again, going up.
 
+#include <algorithm>
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #include "playlist/file_browser.h"
 #include "playlist/file_system_name.h"
+#include "playlist/name_order.h"
 
 namespace solvane {
 
@@ -16,45 +21,68 @@ namespace fs = std::filesystem;
 
 constexpr std::u16string_view kRoot = u"/";
 
-void Keep(BrowserListing& listing, std::uint32_t attributes, std::uint64_t size,
-          std::u16string_view name) {
-  BrowserEntry& entry = listing.entries[listing.count++];
-  entry.attributes = attributes;
-  entry.size = static_cast<std::uint32_t>(size & 0xFFFFFFFFu);
-  WideCopy(entry.name, name);
-}
+// An entry that the listing will hold, before the folder is sorted and cut.
+struct ListedEntry {
+  std::u16string name;
+  std::uint32_t attributes = 0;
+  std::uint32_t size = 0;
+};
 
-// Keeps a folder, or a regular file with a media name; the status follows
-// links, so a broken link is neither and is left out with sockets and devices.
-void KeepIfListed(BrowserListing& listing, const fs::directory_entry& entry) {
-  const std::optional<std::u16string> name = Utf8ToWide(entry.path().filename().native());
+// A folder, or a regular file with a media name; the status follows links, so
+// a broken link is neither and is left out with sockets and devices.
+std::optional<ListedEntry> ListedEntryOf(const fs::directory_entry& entry) {
+  std::optional<std::u16string> name = Utf8ToWide(entry.path().filename().native());
   if (!name || name->size() >= kPathField) {
-    return;
+    return std::nullopt;
   }
   std::error_code error;
   const fs::file_status status = entry.status(error);
   if (error) {
-    return;
+    return std::nullopt;
   }
   if (fs::is_directory(status)) {
-    Keep(listing, kAttributeFolder, 0, *name);
-  } else if (fs::is_regular_file(status) && IsMediaFileName(*name)) {
+    return ListedEntry{std::move(*name), kAttributeFolder, 0};
+  }
+  if (fs::is_regular_file(status) && IsMediaFileName(*name)) {
     const std::uintmax_t size = entry.file_size(error);
     if (!error) {
-      Keep(listing, kAttributeArchive, size, *name);
+      return ListedEntry{std::move(*name), kAttributeArchive,
+                         static_cast<std::uint32_t>(size & 0xFFFFFFFFu)};
     }
   }
+  return std::nullopt;
 }
 
-// Stops at the first error: what was read by then stays listed.
-void Enumerate(BrowserListing& listing, const std::string& folder) {
+// Every kept entry of the folder; stops at the first error, keeping what was
+// read by then.
+std::vector<ListedEntry> ReadFolder(const std::string& folder) {
+  std::vector<ListedEntry> kept;
   std::error_code error;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    if (listing.count == kBrowserListingCapacity) {
-      return;
+    if (std::optional<ListedEntry> entry = ListedEntryOf(*it)) {
+      kept.push_back(std::move(*entry));
     }
-    KeepIfListed(listing, *it);
   }
+  return kept;
+}
+
+// The folder's entries in name order, the first 200 of them.
+void Enumerate(BrowserListing& listing, const std::string& folder) {
+  std::vector<ListedEntry> kept = ReadFolder(folder);
+  const auto byName = [](const ListedEntry& left, const ListedEntry& right) {
+    return NameOrderLess(left.name, right.name);
+  };
+  const std::size_t count =
+      std::min(kept.size(), static_cast<std::size_t>(kBrowserListingCapacity));
+  std::partial_sort(kept.begin(), kept.begin() + static_cast<std::ptrdiff_t>(count), kept.end(),
+                    byName);
+  for (std::size_t i = 0; i < count; ++i) {
+    BrowserEntry& entry = listing.entries[i];
+    entry.attributes = kept[i].attributes;
+    entry.size = kept[i].size;
+    WideCopy(entry.name, kept[i].name);
+  }
+  listing.count = static_cast<std::int32_t>(count);
 }
 
 // Lists `folder` (ending with '/', longer than the root) through its parent and
@@ -94,10 +122,12 @@ bool ListFolder(BrowserListing& listing, std::u16string_view name) {
   return true;
 }
 
-bool ReopenBrowserFolder(BrowserListing& listing) {
+bool ReopenBrowserFolder(BrowserListing& listing, std::u16string_view firstFolder) {
   const std::u16string folder(WideView(listing.browserFolder));
   if (folder.empty()) {
-    return ListFolder(listing, kRoot);
+    const bool belowRoot = firstFolder.size() > 2 && firstFolder.front() == u'/' &&
+                           firstFolder.back() == u'/';
+    return (belowRoot && ListFolderFromParent(listing, firstFolder)) || ListFolder(listing, kRoot);
   }
   if (folder.size() > 2) {
     return ListFolderFromParent(listing, folder);

@@ -27,17 +27,19 @@ std::u16string BrowserCellText(const BrowserEntry& entry, BrowserColumn column);
 // Appends `name` and a '/' to browserFolder (only "/" itself for the root,
 // which the caller lists from an empty browserFolder) and lists that folder:
 // its sub-folders (links to folders included) and its regular media files
-// (links followed), in the order the file system gives them, at most 200.
+// (links followed), in name order (see name_order.h), the first 200 of them.
 // Entries of other kinds and names that do not convert to UTF-16 and back are
 // left out. A folder that cannot be read gives an empty listing that still
 // names it. A folder whose path would not fit browserFolder is refused: false,
 // and the listing stays as it was.
 bool ListFolder(BrowserListing& listing, std::u16string_view name);
 
-// Shows again the folder where the browser was left when it opens: the root
-// when nothing was listed yet, the same folder listed afresh, or, at the root,
-// the listing as it stands. True when it listed.
-bool ReopenBrowserFolder(BrowserListing& listing);
+// Shows again the folder where the browser was left when it opens: the same
+// folder listed afresh, or, at the root, the listing as it stands. When nothing
+// was listed yet in this run it lists `firstFolder` (absolute, ending with '/';
+// see first_folder.h), or the root when that cannot be listed. True when it
+// listed.
+bool ReopenBrowserFolder(BrowserListing& listing, std::u16string_view firstFolder);
 
 // Lists the parent folder; nothing happens at the root. True when it listed.
 bool UpFolder(BrowserListing& listing);

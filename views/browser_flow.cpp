@@ -3,6 +3,7 @@
 #include <string>
 
 #include "playlist/file_browser.h"
+#include "playlist/first_folder.h"
 #include "playlist/playlist_ops.h"
 
 namespace solvane {
@@ -86,7 +87,11 @@ constexpr CommandHandler kCommandHandlers[] = {
 
 }  // namespace
 
-void OpenFileBrowser(BrowserSession& session) { ReopenBrowserFolder(session.listing); }
+void OpenFileBrowser(BrowserSession& session) {
+  const bool firstOpening = session.listing.browserFolder[0] == u'\0';
+  ReopenBrowserFolder(session.listing,
+                      firstOpening ? FirstBrowserFolder(ProcessEnvironment) : std::u16string(u"/"));
+}
 
 BrowserAction TapBrowserRow(BrowserSession& session, std::int32_t row) {
   if (!IsListingRow(session.listing, row)) {

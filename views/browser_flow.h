@@ -46,7 +46,8 @@ enum class BrowserAction {
   kClose,     // close the browser
 };
 
-// Lists the folder where the browser was left (the root at first).
+// Lists the folder where the browser was left; the first time in a run, the
+// user's music folder (see first_folder.h).
 void OpenFileBrowser(BrowserSession& session);
 
 // A tap on row `row` of the listing: a folder is entered (refused when its path

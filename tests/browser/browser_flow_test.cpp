@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <optional>
 #include <string>
 
 #include "views/browser_flow.h"
@@ -181,6 +185,61 @@ TEST_F(BrowserFlowTest, AddAllInOpenModeReplacesThePlaylistAndPlaysTheFirstFile)
   EXPECT_EQ(records.media.urls.front(), disk.Wide() + files.front());
   EXPECT_EQ(records.view.rows, files);
   EXPECT_EQ(records.view.marked, 0);
+}
+
+// Sets environment variables for one test and puts the old values back.
+class ScopedEnvironment {
+ public:
+  void Set(const char* name, const std::string& value) {
+    Remember(name);
+    ::setenv(name, value.c_str(), 1);
+  }
+  void Unset(const char* name) {
+    Remember(name);
+    ::unsetenv(name);
+  }
+  ~ScopedEnvironment() {
+    for (const auto& [name, value] : saved_) {
+      value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
+    }
+  }
+
+ private:
+  void Remember(const char* name) {
+    if (saved_.count(name) == 0) {
+      const char* value = std::getenv(name);
+      saved_[name] = value ? std::optional<std::string>(value) : std::nullopt;
+    }
+  }
+  std::map<std::string, std::optional<std::string>> saved_;
+};
+
+// One tap from the first opening plays the user's album from its first track,
+// in track order.
+TEST_F(BrowserFlowTest, TheFirstOpeningListsTheMusicFolderAndAddAllPlaysTheAlbumInOrder) {
+  for (const char* name : {"11 Eleven.mp3", "03 Three.mp3", "2 Two.mp3", "10 Ten.mp3",
+                           "01 One.mp3"}) {
+    disk.File(std::string("home/Songs/") + name);
+  }
+  disk.File("home/.config/user-dirs.dirs");
+  std::ofstream(disk.Path() / "home/.config/user-dirs.dirs") << "XDG_MUSIC_DIR=\"$HOME/Songs\"\n";
+  ScopedEnvironment environment;
+  environment.Set("HOME", (disk.Path() / "home").string());
+  environment.Unset("XDG_CONFIG_HOME");
+
+  BrowserSession session = records.Session(false);
+  OpenFileBrowser(session);
+  ASSERT_EQ(Folder(), disk.Wide() + u"home/Songs/");
+  EXPECT_EQ(RunBrowserCommand(session, kCmdAddAll), BrowserAction::kClose);
+
+  const std::vector<std::u16string> order = {u"01 One.mp3", u"2 Two.mp3", u"03 Three.mp3",
+                                             u"10 Ten.mp3", u"11 Eleven.mp3"};
+  ASSERT_EQ(records.playlist->playlistCount, 5);
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(records.EntryPath(i), disk.Wide() + u"home/Songs/" + order[i]);
+  }
+  ASSERT_EQ(records.media.urls.size(), 1u);
+  EXPECT_EQ(records.media.urls.front(), disk.Wide() + u"home/Songs/01 One.mp3");
 }
 
 TEST_F(BrowserFlowTest, AddAllInAddModeStopsAtThreeHundredWithoutPlaying) {

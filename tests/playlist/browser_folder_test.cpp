@@ -29,7 +29,7 @@ class BrowserFolderTest : public ::testing::Test {
   // Lists the test folder as re-opening the browser there would.
   void ListTestFolder() {
     WideCopy(listing_->browserFolder, folder_.Wide());
-    ASSERT_TRUE(ReopenBrowserFolder(*listing_));
+    ASSERT_TRUE(ReopenBrowserFolder(*listing_, u"/"));
   }
 
   std::vector<std::u16string> ListedNames() const {
@@ -49,25 +49,13 @@ class BrowserFolderTest : public ::testing::Test {
     return nullptr;
   }
 
-  // The names of `wanted` in the order the file system enumerates them.
-  std::vector<std::u16string> EnumerationOrder(const std::set<std::string>& wanted) const {
-    std::vector<std::u16string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder_.Path())) {
-      const std::string name = entry.path().filename().string();
-      if (wanted.count(name) != 0) {
-        names.push_back(Wide(name));
-      }
-    }
-    return names;
-  }
-
   std::u16string Folder() const { return std::u16string(WideView(listing_->browserFolder)); }
 
   testing::MadeFolder folder_;
   std::unique_ptr<BrowserListing> listing_ = std::make_unique<BrowserListing>();
 };
 
-TEST_F(BrowserFolderTest, ListsFoldersAndRegularMediaFilesInEnumerationOrder) {
+TEST_F(BrowserFolderTest, ListsFoldersAndRegularMediaFilesInNameOrder) {
   for (const char* name : {"Song.MP3", "song.mp3", "song.mpeg", "song.ogg", "mp3",
                            "Bj\xc3\xb6rk.wma", "\xff\xfe.mp3"}) {
     MakeFile(name);
@@ -81,8 +69,9 @@ TEST_F(BrowserFolderTest, ListsFoldersAndRegularMediaFilesInEnumerationOrder) {
 
   ListTestFolder();
   EXPECT_EQ(Folder(), folder_.Wide());
-  EXPECT_EQ(ListedNames(), EnumerationOrder({"Song.MP3", "song.mp3", "Bj\xc3\xb6rk.wma", "x.mp3",
-                                             "Sub", "linked folder", "linked.wav"}));
+  EXPECT_EQ(ListedNames(), (std::vector<std::u16string>{u"Bj\u00f6rk.wma", u"linked folder",
+                                                        u"linked.wav", u"Song.MP3", u"song.mp3",
+                                                        u"Sub", u"x.mp3"}));
   for (const std::u16string_view name : {u"x.mp3", u"Sub", u"linked folder"}) {
     const BrowserEntry* entry = Find(name);
     ASSERT_NE(entry, nullptr);
@@ -97,17 +86,28 @@ TEST_F(BrowserFolderTest, ListsFoldersAndRegularMediaFilesInEnumerationOrder) {
   }
 }
 
-TEST_F(BrowserFolderTest, KeepsTheFirst200Entries) {
-  std::set<std::string> all;
-  for (int i = 0; i < 250; ++i) {
-    const std::string name = "track" + std::to_string(i) + ".mp3";
+// Folders and files mixed, case ignored, numbers by value; the cap keeps the
+// first 200 of the sorted folder, so the names that sort first are all there
+// whatever order the file system gives.
+TEST_F(BrowserFolderTest, SortsByNameBeforeKeepingTheFirst200) {
+  for (const char* name : {"Track 2.mp3", "track 10.mp3", "Track 1.mp3", "b.mp3", "B.mp3", "a.mp3"}) {
     MakeFile(name, 1);
-    all.insert(name);
+  }
+  MakeFolder("Album 3");
+  for (int i = 242; i >= 0; --i) {
+    MakeFile("zz " + std::to_string(i) + ".wav", 1);
   }
   ListTestFolder();
-  std::vector<std::u16string> first = EnumerationOrder(all);
-  first.resize(kBrowserListingCapacity);
-  EXPECT_EQ(ListedNames(), first);
+
+  std::vector<std::u16string> expected = {u"a.mp3",       u"Album 3",     u"B.mp3",       u"b.mp3",
+                                          u"Track 1.mp3", u"Track 2.mp3", u"track 10.mp3"};
+  for (int i = 0; expected.size() < kBrowserListingCapacity; ++i) {
+    expected.push_back(Wide("zz " + std::to_string(i) + ".wav"));
+  }
+  EXPECT_EQ(ListedNames(), expected);
+  ASSERT_NE(Find(u"Album 3"), nullptr);
+  EXPECT_TRUE(IsFolder(*Find(u"Album 3")));
+  EXPECT_EQ(Find(u"zz 193.wav"), nullptr);
 }
 
 TEST_F(BrowserFolderTest, SizesAreTheLow32BitsOfTheFileSize) {
@@ -202,13 +202,13 @@ TEST_F(BrowserFolderTest, ReopeningShowsTheFolderWhereTheBrowserWasLeft) {
   ListTestFolder();
   ASSERT_EQ(ListedNames(), std::vector<std::u16string>{u"a.mp3"});
   MakeFile("b.mp3");
-  ASSERT_TRUE(ReopenBrowserFolder(*listing_));
+  ASSERT_TRUE(ReopenBrowserFolder(*listing_, u"/"));
   EXPECT_EQ(Folder(), folder_.Wide());
-  EXPECT_EQ(ListedNames(), EnumerationOrder({"a.mp3", "b.mp3"}));
+  EXPECT_EQ(ListedNames(), (std::vector<std::u16string>{u"a.mp3", u"b.mp3"}));
 }
 
-TEST_F(BrowserFolderTest, ReopeningStartsAtTheRootAndKeepsTheRootListing) {
-  ASSERT_TRUE(ReopenBrowserFolder(*listing_));
+TEST_F(BrowserFolderTest, ReopeningAtTheRootKeepsTheRootListing) {
+  ASSERT_TRUE(ReopenBrowserFolder(*listing_, u"/"));
   EXPECT_EQ(Folder(), u"/");
   const std::string top = folder_.Path().relative_path().begin()->string();
   ASSERT_NE(Find(Wide(top)), nullptr);
@@ -216,8 +216,38 @@ TEST_F(BrowserFolderTest, ReopeningStartsAtTheRootAndKeepsTheRootListing) {
 
   listing_->count = 1;
   WideCopy(listing_->entries[0].name, u"kept as it was");
-  EXPECT_FALSE(ReopenBrowserFolder(*listing_));
+  EXPECT_FALSE(ReopenBrowserFolder(*listing_, folder_.Wide()));
   EXPECT_EQ(ListedNames(), std::vector<std::u16string>{u"kept as it was"});
+}
+
+TEST_F(BrowserFolderTest, TheFirstOpeningListsTheFirstFolderAndUpFolderClimbsToTheRoot) {
+  folder_.File("Music/Album/01.mp3", 1);
+  folder_.File("Music/song.mp3", 1);
+  ASSERT_TRUE(ReopenBrowserFolder(*listing_, folder_.Wide() + u"Music/"));
+  EXPECT_EQ(Folder(), folder_.Wide() + u"Music/");
+  EXPECT_EQ(ListedNames(), (std::vector<std::u16string>{u"Album", u"song.mp3"}));
+
+  // Later openings reopen where the browser was left, not the first folder.
+  ASSERT_TRUE(ListFolder(*listing_, u"Album"));
+  ASSERT_TRUE(ReopenBrowserFolder(*listing_, folder_.Wide() + u"Music/"));
+  EXPECT_EQ(Folder(), folder_.Wide() + u"Music/Album/");
+
+  const fs::path below = folder_.Path().relative_path();
+  const auto depth = std::distance(below.begin(), below.end());
+  int climbs = 0;
+  while (UpFolder(*listing_)) {
+    ++climbs;
+  }
+  EXPECT_EQ(Folder(), u"/");
+  EXPECT_EQ(climbs, depth + 2);
+}
+
+TEST_F(BrowserFolderTest, AFirstFolderThatIsNotAFolderPathListsTheRoot) {
+  for (const std::u16string_view first : {u"", u"/", u"Music/", u"/Music"}) {
+    listing_->browserFolder[0] = u'\0';
+    ASSERT_TRUE(ReopenBrowserFolder(*listing_, first));
+    EXPECT_EQ(Folder(), u"/");
+  }
 }
 
 }  // namespace
