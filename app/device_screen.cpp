@@ -1,6 +1,7 @@
 #include "app/device_screen.h"
 
 #include <charconv>
+#include <iterator>
 
 namespace solvane {
 namespace {
@@ -32,16 +33,28 @@ std::optional<ScreenSize> ParseScreenSize(std::string_view text) {
   return ScreenSize{*width, *height};
 }
 
-ScreenSize ChooseDeviceScreen(std::optional<std::string_view> requested, ScreenSize available) {
+ScreenSize ChooseDeviceScreen(std::optional<std::string_view> requested, ScreenSize available,
+                              ScreenSize frame) {
   if (requested) {
     if (const std::optional<ScreenSize> size = ParseScreenSize(*requested)) {
       return *size;
     }
   }
-  if (available.width >= 480 && available.height >= 800) {
-    return ScreenSize{480, 800};
+  // Largest first.
+  constexpr ScreenSize kSupported[] = {{480, 800}, {480, 640}, {240, 400}, {240, 320}};
+  for (const ScreenSize screen : kSupported) {
+    const ScreenSize content = WindowContentSize(screen);
+    if (content.width + frame.width <= available.width &&
+        content.height + frame.height <= available.height) {
+      return screen;
+    }
   }
-  return ScreenSize{240, 320};
+  return kSupported[std::size(kSupported) - 1];
+}
+
+ScreenSize WindowContentSize(ScreenSize screen) {
+  const int scale = SkinScaleFor(screen);
+  return ScreenSize{screen.width, FaceAreaHeight(screen, scale) + MenuBarHeight(scale)};
 }
 
 int SkinScaleFor(ScreenSize screen) {
