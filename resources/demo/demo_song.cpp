@@ -32,25 +32,25 @@ struct Bar {
   std::string_view words;
 };
 
-// The song, a bar a line.
+// The song, a bar a line; the lines are short enough for one row of the face.
 const std::array<Bar, 12>& Score() {
   static const std::array<Bar, 12> score = {{
-      {Chord::kC, {{64, 1}, {64, 1}, {67, 1}, {69, 1}, {67, 4}}, "Paper lanterns on the water"},
-      {Chord::kG, {{67, 1}, {65, 1}, {64, 1}, {62, 1}, {62, 4}}, "drifting where the river bends"},
+      {Chord::kC, {{64, 1}, {64, 1}, {67, 1}, {69, 1}, {67, 4}}, "Paper lanterns"},
+      {Chord::kG, {{67, 1}, {65, 1}, {64, 1}, {62, 1}, {62, 4}}, "on the river"},
       {Chord::kAm, {{64, 1}, {64, 1}, {67, 1}, {72, 1}, {71, 2}, {69, 2}},
-       "every light a little letter"},
-      {Chord::kF, {{69, 1}, {67, 1}, {65, 1}, {64, 1}, {65, 4}}, "sent to someone far away"},
+       "every light"},
+      {Chord::kF, {{69, 1}, {67, 1}, {65, 1}, {64, 1}, {65, 4}}, "a little letter"},
       {Chord::kC, {{64, 1}, {67, 1}, {72, 2}, {71, 1}, {69, 1}, {67, 2}},
-       "Hum along and watch them glowing"},
-      {Chord::kG, {{67, 1}, {69, 1}, {71, 2}, {74, 2}, {71, 2}}, "one by one the words come through"},
+       "Hum along now"},
+      {Chord::kG, {{67, 1}, {69, 1}, {71, 2}, {74, 2}, {71, 2}}, "watch them glow"},
       {Chord::kF, {{72, 1}, {72, 1}, {69, 1}, {67, 1}, {65, 2}, {69, 2}},
-       "every line lights up in time"},
-      {Chord::kG, {{67, 2}, {65, 1}, {64, 1}, {62, 4}}, "just the way the song goes by"},
-      {Chord::kAm, {{69, 1}, {69, 1}, {72, 1}, {69, 1}, {67, 4}}, "Put your songs into a folder"},
-      {Chord::kF, {{65, 1}, {67, 1}, {69, 2}, {72, 2}, {69, 2}}, "lay the lyrics close beside"},
+       "line by line"},
+      {Chord::kG, {{67, 2}, {65, 1}, {64, 1}, {62, 4}}, "right in time"},
+      {Chord::kAm, {{69, 1}, {69, 1}, {72, 1}, {69, 1}, {67, 4}}, "Songs in a folder"},
+      {Chord::kF, {{65, 1}, {67, 1}, {69, 2}, {72, 2}, {69, 2}}, "lyrics by their side"},
       {Chord::kG, {{67, 1}, {67, 1}, {72, 1}, {74, 1}, {76, 2}, {74, 2}},
-       "open, play and sing together"},
-      {Chord::kC, {{72, 2}, {67, 2}, {72, 4}}, "paper lanterns, shining bright"},
+       "open, play, sing"},
+      {Chord::kC, {{72, 2}, {67, 2}, {72, 4}}, "lanterns shining"},
   }};
   return score;
 }
