@@ -1,14 +1,14 @@
 #pragma once
 // The canvas on a QPainter over a QImage frame, for one paint. The only place
-// that draws into the frame: bitmaps with QPainter, text by blending the
-// glyph masks of lines kept in the font cache.
+// that draws into the frame: bitmaps and text, both with QPainter; text from
+// the lines kept shaped in the font cache.
 
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 
 #include "face/canvas.h"
 #include "face/qt_fonts.h"
-#include "face/qt_text_line.h"
 
 namespace solvane {
 
@@ -22,15 +22,20 @@ class QtCanvas final : public Canvas {
   QtCanvas(const QtCanvas&) = delete;
   QtCanvas& operator=(const QtCanvas&) = delete;
 
+  // Leaves everything outside `region` alone for the rest of the paint.
+  void ClipTo(const QRegion& region);
+
   void CopyBitmap(const Bitmap& source, int sourceX, int sourceY, int width, int height, int destX,
                   int destY) override;
+  // The text's cell stands at the top of `rect`: its baseline lies the
+  // font's cell ascent below the top, so accents of capitals fall inside.
   void DrawText(std::u16string_view text, const TextRect& rect, const TextStyle& style,
                 TextAlignment alignment) override;
 
  private:
   QPainter painter_;
   QtFontCache& fonts_;
-  QtTextSurface text_;
+  QRect frameRect_;
 };
 
 }  // namespace solvane

@@ -7,25 +7,45 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <optional>
+#include <utility>
+
+#include "face/qt_cell_metrics.h"
 
 namespace solvane {
 
 namespace {
 
-QFont MakeFont(const TextStyle& style) {
+struct SizedFont {
+  QFont font;
+  int cellAscent;
+};
+
+// The style's font at the pixel size whose character cell is the style's
+// height. A face without the tables (see CellOf) is sized by Qt's ascent and
+// descent instead.
+SizedFont MakeFont(const TextStyle& style) {
   QFont font(
       QString::fromUtf8(style.fontFace.data(), static_cast<qsizetype>(style.fontFace.size())));
   font.setStyleHint(QFont::SansSerif);
   font.setWeight(static_cast<QFont::Weight>(std::clamp(style.weight, 1, 1000)));
   const int cell = std::max(style.cellHeight, 1);
   font.setPixelSize(cell);
+  if (const std::optional<FontCell> fontCell = CellOf(font)) {
+    const double pixelsPerUnit = static_cast<double>(cell) / fontCell->Height();
+    const int pixelSize = std::max(
+        1, static_cast<int>(std::lround(pixelsPerUnit * fontCell->unitsPerEm)));
+    font.setPixelSize(pixelSize);
+    const double scale = static_cast<double>(pixelSize) / fontCell->unitsPerEm;
+    return {font, static_cast<int>(std::lround(scale * fontCell->ascent))};
+  }
   const QFontMetricsF metrics(font);
   const double measuredCell = metrics.ascent() + metrics.descent();
   if (measuredCell > 0.0) {
     const double pixelSize = cell * static_cast<double>(cell) / measuredCell;
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
   }
-  return font;
+  return {font, static_cast<int>(std::lround(QFontMetricsF(font).ascent()))};
 }
 
 }  // namespace
@@ -37,9 +57,6 @@ bool RegisterTahomaFont(const QString& folder) {
   QFontDatabase::addApplicationFont(dir.filePath(QStringLiteral("tahomabd.ttf")));
   return regular;
 }
-
-QtFontCache::QtFontCache(std::size_t glyphMaskBytesKept)
-    : glyphMaskBytesKept_(glyphMaskBytesKept) {}
 
 std::size_t QtFontCache::LineKeyHash::operator()(const LineKey& key) const {
   return std::hash<std::u16string>{}(key.text) * 31 + key.font;
@@ -53,29 +70,30 @@ std::size_t QtFontCache::FontIndex(const TextStyle& style) {
       return index;
     }
   }
-  fonts_.push_back({std::string(style.fontFace), style.cellHeight, style.weight, MakeFont(style)});
+  SizedFont sized = MakeFont(style);
+  fonts_.push_back({std::string(style.fontFace), style.cellHeight, style.weight,
+                    std::move(sized.font), sized.cellAscent});
   return fonts_.size() - 1;
 }
 
 const QFont& QtFontCache::FontFor(const TextStyle& style) { return fonts_[FontIndex(style)].font; }
 
-QtTextLine& QtFontCache::ShapedLine(std::u16string_view text, const TextStyle& style) {
+int QtFontCache::CellAscent(const TextStyle& style) {
+  return fonts_[FontIndex(style)].cellAscent;
+}
+
+const QtTextLine& QtFontCache::ShapedLine(std::u16string_view text, const TextStyle& style) {
   const std::size_t font = FontIndex(style);
   auto [entry, added] = lines_.try_emplace(LineKey{std::u16string(text), font});
   Line& line = entry->second;
   if (added) {
-    line.shaped = ShapeTextLine(text, fonts_[font].font, masks_);
+    line.shaped = ShapeTextLine(text, fonts_[font].font);
   }
   line.usedThisPaint = true;
   return line.shaped;
 }
 
 void QtFontCache::EndPaint() {
-  if (masks_.ByteCount() > glyphMaskBytesKept_) {
-    lines_.clear();
-    masks_.Clear();
-    return;
-  }
   std::erase_if(lines_, [](const auto& entry) { return !entry.second.usedThisPaint; });
   for (auto& entry : lines_) {
     entry.second.usedThisPaint = false;

@@ -1,10 +1,9 @@
 #pragma once
 // Fonts for the face's text through Qt: the "Tahoma" face, and what drawing
-// text can keep from one paint to the next: the QFont of each text style, the
-// glyph masks, and each line of text already shaped in its font. The face is
-// repainted every second with mostly the same lines, so shaping each of them
-// once and then only blending its glyphs saves most of the cost of a paint;
-// a line seen for the first time costs its shaping, not a drawing of its own.
+// text can keep from one paint to the next: the QFont of each text style,
+// sized by its character cell, and each line of text already shaped in its
+// font. The face is repainted with mostly the same lines, so shaping each of
+// them once and then only drawing its glyph runs saves most of a paint.
 
 #include <QFont>
 #include <QString>
@@ -15,7 +14,6 @@
 #include <unordered_map>
 
 #include "face/canvas.h"
-#include "face/qt_glyph_masks.h"
 #include "face/qt_text_line.h"
 
 namespace solvane {
@@ -28,32 +26,27 @@ inline constexpr const char* kTahomaFolder = "/usr/share/wine/fonts";
 // system's sans face.
 bool RegisterTahomaFont(const QString& folder = QString::fromLatin1(kTahomaFolder));
 
-// Glyph masks kept before they are all dropped at the end of a paint, to be
-// taken again as needed: bounds the memory a text with many different glyphs
-// (a page of lyrics in a large script) can hold.
-inline constexpr std::size_t kGlyphMaskBytesKept = 8u << 20;
-
 class QtFontCache {
  public:
-  explicit QtFontCache(std::size_t glyphMaskBytesKept = kGlyphMaskBytesKept);
-
   // The font of a style, made on first use. A style's height is the
-  // character-cell height (ascent plus descent), as the skin's text was laid
-  // out for, so the pixel size is chosen to give that cell. The reference
-  // stays valid as long as the cache.
+  // character-cell height (the face's Windows ascent plus descent, see
+  // qt_cell_metrics.h), as the skin's text was laid out for, so the pixel
+  // size is chosen to give that cell. The reference stays valid as long as
+  // the cache.
   const QFont& FontFor(const TextStyle& style);
 
-  // `text` shaped as one line in the style's font, and the glyph masks it
-  // is drawn with. Valid until the next EndPaint.
-  QtTextLine& ShapedLine(std::u16string_view text, const TextStyle& style);
+  // Pixels from the top of the style's cell down to its baseline.
+  int CellAscent(const TextStyle& style);
+
+  // `text` shaped as one line in the style's font. Valid until the next
+  // EndPaint.
+  const QtTextLine& ShapedLine(std::u16string_view text, const TextStyle& style);
 
   // Drops the lines that the paint now ending did not draw, so the cache
-  // holds at most one paint's worth of text; drops all of them and the glyph
-  // masks too once the masks hold more than the bytes given at construction.
+  // holds at most one paint's worth of text.
   void EndPaint();
 
   std::size_t LineCount() const { return lines_.size(); }
-  std::size_t GlyphMaskBytes() const { return masks_.ByteCount(); }
 
  private:
   struct Font {
@@ -61,6 +54,7 @@ class QtFontCache {
     int cellHeight;
     int weight;
     QFont font;
+    int cellAscent;
   };
   // The colour is not part of a line: it is given when the line is drawn.
   struct LineKey {
@@ -79,8 +73,6 @@ class QtFontCache {
   std::size_t FontIndex(const TextStyle& style);
 
   std::deque<Font> fonts_;  // a deque keeps handed-out references valid
-  std::size_t glyphMaskBytesKept_;
-  QtGlyphMasks masks_;  // before lines_, whose glyphs point into it
   std::unordered_map<LineKey, Line, LineKeyHash> lines_;
 };
 
