@@ -32,13 +32,25 @@ bool IsLastOrBeyond(const Playlist& playlist) {
   return playlist.currentIndex >= playlist.playlistCount - 1;
 }
 
+// splitmix64's finaliser: every bit of the seed reaches every bit of the
+// result, so seeds that differ only by whole hundreds still draw apart.
+std::uint64_t MixSeed(std::uint64_t seed) {
+  seed += 0x9E3779B97F4A7C15ULL;
+  seed = (seed ^ (seed >> 30U)) * 0xBF58476D1CE4E5B9ULL;
+  seed = (seed ^ (seed >> 27U)) * 0x94D049BB133111EBULL;
+  return seed ^ (seed >> 31U);
+}
+
 }  // namespace
 
 std::int32_t RandomIndex(const Shell& shell, std::int32_t count) {
   if (count <= 0) {
     return 0;
   }
-  std::minstd_rand generator(shell.TickMilliseconds());
+  // The poll tick fires on whole hundreds of the clock; fed as it is, a linear
+  // congruential generator turns such seeds into picks that cycle and miss
+  // entries.
+  std::minstd_rand generator(static_cast<std::uint32_t>(MixSeed(shell.TickMilliseconds()) >> 32U));
   return static_cast<std::int32_t>(generator() % static_cast<std::uint32_t>(count));
 }
 

@@ -1,5 +1,6 @@
 #include <climits>
 #include <set>
+#include <vector>
 
 #include "playback_fixture.h"
 
@@ -134,6 +135,31 @@ TEST_F(NavigationTest, DrawsInTheSameMillisecondAgreeAndOthersSpread) {
   }
   EXPECT_GT(seen.size(), 5U);
   EXPECT_EQ(RandomIndex(shell, 0), 0);
+}
+
+// The poll tick fires on whole hundreds of the millisecond clock, so shuffle
+// draws come at seeds 100 ms apart; the picks must still reach every entry and
+// must not fall into a short cycle.
+TEST_F(NavigationTest, DrawsAtSeedsOneHundredMillisecondsApartReachEveryEntryWithoutCycling) {
+  constexpr std::int32_t kEntries = 12;
+  constexpr int kDraws = 1000;
+  for (const std::uint32_t start : {0U, 100000U, 4000000000U}) {
+    std::vector<std::int32_t> picks;
+    for (int draw = 0; draw < kDraws; ++draw) {
+      shell.tickMs = start + 100U * static_cast<std::uint32_t>(draw);
+      picks.push_back(RandomIndex(shell, kEntries));
+    }
+    EXPECT_EQ(std::set<std::int32_t>(picks.begin(), picks.end()).size(),
+              static_cast<std::size_t>(kEntries))
+        << "from " << start;
+    for (std::size_t period = 1; period <= 100; ++period) {
+      bool repeats = true;
+      for (std::size_t i = 0; i + period < picks.size() && repeats; ++i) {
+        repeats = picks[i] == picks[i + period];
+      }
+      EXPECT_FALSE(repeats) << "period " << period << " from " << start;
+    }
+  }
 }
 
 TEST_F(NavigationTest, WithShuffleTheListNeverEndsWhateverRepeatSays) {
