@@ -6,6 +6,9 @@
 #include <taglib/mpegproperties.h>
 #include <taglib/tag.h>
 #include <taglib/tpropertymap.h>
+#include <taglib/wavproperties.h>
+// Needs TagLib's base headers above it.
+#include <taglib/aiffproperties.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -33,6 +36,29 @@ std::u16string EncodedBy(const TagLib::PropertyMap& properties) {
     }
   }
   return {};
+}
+
+// Uncompressed samples carry their exact bit rate in their layout; TagLib
+// gives whole kbit/s, rounded (352,800 bit/s would read as 353,000). Nothing
+// for compressed audio, whose rate TagLib's header figure already is.
+std::optional<std::int64_t> UncompressedBitsPerSecond(const TagLib::AudioProperties& audio) {
+  bool uncompressed = false;
+  int bitsPerSample = 0;
+  if (const auto* wav = dynamic_cast<const TagLib::RIFF::WAV::Properties*>(&audio)) {
+    constexpr int kPcm = 1;
+    constexpr int kFloat = 3;
+    uncompressed = wav->format() == kPcm || wav->format() == kFloat;
+    bitsPerSample = wav->bitsPerSample();
+  } else if (const auto* aiff = dynamic_cast<const TagLib::RIFF::AIFF::Properties*>(&audio)) {
+    const TagLib::ByteVector compression = aiff->compressionType();
+    uncompressed = !aiff->isAiffC() || compression == "NONE" || compression == "sowt" ||
+                   compression == "twos" || compression == "fl32" || compression == "fl64";
+    bitsPerSample = aiff->bitsPerSample();
+  }
+  if (!uncompressed || audio.sampleRate() <= 0 || audio.channels() <= 0 || bitsPerSample <= 0) {
+    return std::nullopt;
+  }
+  return std::int64_t{audio.sampleRate()} * audio.channels() * bitsPerSample;
 }
 
 // For an MPEG stream without a Xing or VBRI header TagLib works out the length
@@ -81,7 +107,8 @@ std::optional<TrackTags> ReadTaglibMediaInfo(const std::string& utf8Path) {
   }
   tags.encodedBy = EncodedBy(file.file()->properties());
   if (const TagLib::AudioProperties* audio = file.audioProperties()) {
-    tags.bitsPerSecond = static_cast<std::int64_t>(audio->bitrate()) * 1000;
+    tags.bitsPerSecond = UncompressedBitsPerSecond(*audio).value_or(
+        static_cast<std::int64_t>(audio->bitrate()) * 1000);
     tags.durationSeconds = audio->lengthInMilliseconds() / 1000.0;
   }
   if (const std::optional<MpegStreamLength> measured = MeasureHeaderlessMpeg(file.file())) {

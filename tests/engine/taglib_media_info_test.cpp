@@ -56,6 +56,31 @@ TEST(ReadTaglibMediaInfo, ReadsTheLengthAndRateOfAnUntaggedWav) {
   EXPECT_FALSE(tags->durationFromFrames);
 }
 
+// PCM says its bit rate exactly: rate x channels x bits. Whole kbit/s would
+// turn 352,800 into 353,000, which shows as "353Kbps" where the truth is 352.
+struct PcmCase {
+  testing::PcmLayout layout;
+  std::int64_t bitsPerSecond;
+};
+
+class TaglibPcmBitRate : public ::testing::TestWithParam<PcmCase> {};
+
+TEST_P(TaglibPcmBitRate, IsTheExactRateOfTheSamples) {
+  const TempFolder folder;
+  testing::WritePcmWav(folder.File("pcm.wav"), GetParam().layout, 1);
+  const auto tags = ReadTaglibMediaInfo(folder.File("pcm.wav").string());
+  ASSERT_TRUE(tags.has_value());
+  EXPECT_EQ(tags->bitsPerSecond, GetParam().bitsPerSecond);
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, TaglibPcmBitRate,
+                         ::testing::Values(PcmCase{{44100, 1, 8}, 352800},
+                                           PcmCase{{22050, 2, 8}, 352800},
+                                           PcmCase{{44100, 2, 16}, 1411200},
+                                           PcmCase{{11025, 1, 16}, 176400},
+                                           PcmCase{{22050, 1, 24}, 529200},
+                                           PcmCase{{8000, 1, 16}, 128000}));
+
 TEST(ReadTaglibMediaInfo, KnowsNothingOfWhatIsNotMedia) {
   const TempFolder folder;
   testing::WriteText(folder.File("notes.mp3"), "not a sound\n");

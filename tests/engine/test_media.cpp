@@ -44,25 +44,35 @@ void WriteBytes(const std::filesystem::path& path, const Bytes& bytes) {
 }  // namespace
 
 void WriteToneWav(const std::filesystem::path& path, int seconds) {
-  constexpr std::uint32_t kRate = 8000;
-  const std::uint32_t samples = kRate * static_cast<std::uint32_t>(seconds);
+  WritePcmWav(path, PcmLayout{8000, 1, 16}, seconds);
+}
+
+void WritePcmWav(const std::filesystem::path& path, const PcmLayout& layout, int seconds) {
+  const std::uint32_t bytesPerFrame = layout.channels * (layout.bitsPerSample / 8);
+  const std::uint32_t frames = layout.sampleRate * static_cast<std::uint32_t>(seconds);
+  const std::uint32_t dataBytes = frames * bytesPerFrame;
   Bytes out;
   PutText(out, "RIFF");
-  PutLittleEndian(out, 36 + samples * 2, 4);
+  PutLittleEndian(out, 36 + dataBytes, 4);
   PutText(out, "WAVEfmt ");
   PutLittleEndian(out, 16, 4);     // format chunk size
   PutLittleEndian(out, 1, 2);      // PCM
-  PutLittleEndian(out, 1, 2);      // mono
-  PutLittleEndian(out, kRate, 4);
-  PutLittleEndian(out, kRate * 2, 4);  // bytes per second
-  PutLittleEndian(out, 2, 2);      // block align
-  PutLittleEndian(out, 16, 2);     // bits per sample
+  PutLittleEndian(out, layout.channels, 2);
+  PutLittleEndian(out, layout.sampleRate, 4);
+  PutLittleEndian(out, layout.sampleRate * bytesPerFrame, 4);  // bytes per second
+  PutLittleEndian(out, bytesPerFrame, 2);                      // block align
+  PutLittleEndian(out, layout.bitsPerSample, 2);
   PutText(out, "data");
-  PutLittleEndian(out, samples * 2, 4);
-  for (std::uint32_t i = 0; i < samples; ++i) {
-    const double wave = std::sin(2.0 * 3.14159265358979 * 440.0 * i / kRate);
-    const auto sample = static_cast<std::int16_t>(std::lround(wave * 3000.0));
-    PutLittleEndian(out, static_cast<std::uint16_t>(sample), 2);
+  PutLittleEndian(out, dataBytes, 4);
+  const std::uint32_t sampleBytes = layout.bitsPerSample / 8;
+  for (std::uint32_t i = 0; i < frames; ++i) {
+    const double wave = std::sin(2.0 * 3.14159265358979 * 440.0 * i / layout.sampleRate);
+    // 8-bit PCM is unsigned around 128; wider samples are signed.
+    const auto level = static_cast<std::int32_t>(std::lround(wave * 0.1 * (1 << (8 * sampleBytes - 1))));
+    const auto sample = static_cast<std::uint32_t>(sampleBytes == 1 ? level + 128 : level);
+    for (std::uint32_t channel = 0; channel < layout.channels; ++channel) {
+      PutLittleEndian(out, sample, static_cast<int>(sampleBytes));
+    }
   }
   WriteBytes(path, out);
 }

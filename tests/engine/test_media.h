@@ -2,6 +2,7 @@
 // Media for the engine tests: short files written on the spot into a private
 // temporary folder, and the tagged fixtures kept in tests/media.
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -21,6 +22,15 @@ class TempFolder {
 
 // A mono 16-bit 8 kHz PCM WAV file holding a quiet tone of `seconds` seconds.
 void WriteToneWav(const std::filesystem::path& path, int seconds);
+
+struct PcmLayout {
+  std::uint32_t sampleRate;
+  std::uint32_t channels;
+  std::uint32_t bitsPerSample;  // 8, 16, 24 or 32
+};
+
+// A PCM WAV file of that layout holding a quiet tone of `seconds` seconds.
+void WritePcmWav(const std::filesystem::path& path, const PcmLayout& layout, int seconds);
 
 // A standard MIDI file holding one note that lasts `seconds` seconds.
 void WriteOneNoteMidi(const std::filesystem::path& path, int seconds);
