@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 
+#include "base/regular_file.h"
 #include "lyrics/lyric_path.h"
 #include "lyrics/lyrics.h"
 #include "lyrics/time_tag.h"
@@ -51,8 +52,9 @@ bool LoadLyricFile(LyricState& lyrics, std::u16string_view trackPath) {
   if (!located) {
     return false;
   }
-  // Closed on every way out of this function.
-  const OpenFile file(std::fopen(located->c_str(), "rb"));
+  // Closed on every way out of this function. Should the name have become a
+  // FIFO or a device since it was located, it is refused rather than waited on.
+  const OpenFile file(OpenRegularFileStream(*located));
   if (!file) {
     return false;
   }

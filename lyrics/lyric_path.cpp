@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/regular_file.h"
 #include "base/wide_text.h"
 #include "lyrics/name_case.h"
 
@@ -11,11 +12,6 @@ namespace solvane {
 namespace {
 
 constexpr std::u16string_view kLyricExtension = u"LRC";
-
-bool IsRegularFile(const std::filesystem::path& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
-}
 
 // Looks through `folder` for a regular file whose name equals `wanted`
 // regardless of case. Names without a UTF-16 form cannot equal it and are

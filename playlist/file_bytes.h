@@ -10,16 +10,22 @@
 
 namespace solvane {
 
-// The first `maxBytes` bytes of the file (all of a shorter one); nothing when
-// it cannot be opened or read.
+// The first `maxBytes` bytes of the regular file at `path` (all of a shorter
+// one); nothing when it is not a regular file (a FIFO or a device, which could
+// block, is never opened) or cannot be opened or read.
 std::optional<std::vector<std::uint8_t>> ReadFileStart(const std::string& path,
                                                        std::size_t maxBytes);
 
 // Replaces the file with `bytes` so that it is never left half written: the
-// bytes go to a temporary file in the same folder, every write is checked, the
-// data is flushed to the disk and the temporary file is then renamed over the
-// old one. On any failure the old file stays as it was, the temporary file is
-// removed and the result is false.
+// bytes go to a new file of a unique name in the same folder, every write is
+// checked, the data is flushed to the disk and the new file is then renamed
+// over the old one, taking its permission bits. A symbolic link stays a link:
+// the file it points at is replaced. A folder in which no new file can be
+// made, holding a file that can be written, gets that file overwritten where
+// it stands. Anything but a regular file in the file's place is left alone.
+// On failure the result is false and errno says why; the old file then stays
+// as it was (unless the overwrite in place itself failed) and no new file is
+// left behind.
 bool ReplaceFileContents(const std::string& path, std::span<const std::uint8_t> bytes);
 
 }  // namespace solvane

@@ -1,5 +1,6 @@
 #include "playlist/state_file.h"
 
+#include <cerrno>
 #include <optional>
 
 #include "playlist/file_bytes.h"
@@ -36,7 +37,11 @@ bool LoadState(std::u16string_view path, Options& options, Playlist& playlist, P
 bool SaveState(std::u16string_view path, const Options& options, const Playlist& playlist,
                const PlayerState& player, std::int32_t volume) {
   const std::optional<std::string> name = FileSystemName(path);
-  return name && ReplaceFileContents(*name, EncodeState(options, playlist, player, volume));
+  if (!name) {
+    errno = EINVAL;
+    return false;
+  }
+  return ReplaceFileContents(*name, EncodeState(options, playlist, player, volume));
 }
 
 }  // namespace solvane

@@ -23,8 +23,11 @@ bool LoadState(std::u16string_view path, Options& options, Playlist& playlist, P
                std::int32_t& volume);
 
 // Writes the whole state, lastPosition being player.playPosition. The previous
-// file is replaced only once the new one is completely on the disk; a failed
-// save leaves it whole and returns false.
+// file is replaced only once the new one is completely on the disk, keeping
+// its permission bits; a state file that is a symbolic link stays one. A
+// failed save returns false with errno saying why (std::strerror(errno) gives
+// the text) and leaves the previous file whole, unless the folder allowed no
+// new file and overwriting it where it stands failed.
 bool SaveState(std::u16string_view path, const Options& options, const Playlist& playlist,
                const PlayerState& player, std::int32_t volume);
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/regular_file.h"
 #include "base/wide_text.h"
 #include "playback/gst/gst_playbin.h"
 #include "playback/gst/gst_track_tags.h"
@@ -68,7 +69,13 @@ std::int32_t GstMediaControl::PutUrl(std::u16string_view path) {
     return -1;
   }
   const std::optional<std::string> file = FileSystemPath(path);
-  const std::optional<std::string> uri = file ? FileUri(*file) : std::nullopt;
+  // The file source opens the file inside the state change, on this thread:
+  // a FIFO would wait there for a writer and a device might never answer, so
+  // only a regular file (links followed) goes to the engine.
+  if (!file || !IsRegularFile(*file)) {
+    return -1;
+  }
+  const std::optional<std::string> uri = FileUri(*file);
   if (!uri) {
     return -1;
   }
@@ -106,7 +113,8 @@ bool GstMediaControl::Resume() {
   if (!mediaOpen_) {
     return false;
   }
-  if (state_ == kPlayStateStopped && !Preroll()) {
+  // Stopped media opens its file again; it may have been replaced meanwhile.
+  if (state_ == kPlayStateStopped && (!IsRegularFile(mediaPath_) || !Preroll())) {
     EndPlayback();
     return false;
   }

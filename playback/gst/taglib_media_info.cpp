@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/regular_file.h"
 #include "base/wide_text.h"
 #include "playback/gst/mpeg_frames.h"
 
@@ -95,6 +96,10 @@ std::optional<MpegStreamLength> MeasureHeaderlessMpeg(TagLib::File* file) {
 }  // namespace
 
 std::optional<TrackTags> ReadTaglibMediaInfo(const std::string& utf8Path) {
+  // TagLib opens the file with a blocking open(), which a FIFO would hold.
+  if (!IsRegularFile(utf8Path)) {
+    return std::nullopt;
+  }
   const TagLib::FileRef file(utf8Path.c_str(), true, TagLib::AudioProperties::Average);
   if (file.isNull()) {
     return std::nullopt;

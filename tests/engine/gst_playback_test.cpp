@@ -1,7 +1,10 @@
 // The GStreamer engine playing short files in real time into a fakesink,
 // polled every 100 ms as the program's tick does.
 
+#include <sys/stat.h>
+
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -10,6 +13,7 @@
 
 #include "playback/gst/gst_media_control.h"
 #include "tests/engine/test_media.h"
+#include "tests/fakes/watchdog.h"
 
 namespace solvane {
 namespace {
@@ -155,6 +159,29 @@ TEST_F(GstPlayback, CloseReleasesTheMedia) {
   EXPECT_EQ(engine_->PlayState(), kPlayStateStopped);
 }
 
+std::filesystem::path Fifo(const TempFolder& folder, const char* name) {
+  const std::filesystem::path fifo = folder.File(name);
+  if (::mkfifo(fifo.c_str(), 0600) != 0) {
+    ADD_FAILURE() << "cannot make " << fifo;
+  }
+  return fifo;
+}
+
+// Stopped media opens its file again on Play; a FIFO put in its place
+// meanwhile must not hold the caller.
+TEST_F(GstPlayback, PlayOfStoppedMediaWhoseFileBecameAFifoStaysStopped) {
+  ASSERT_EQ(engine_->PutUrl(Wav("swapped.wav", 3)), 0);
+  engine_->Stop();
+  std::filesystem::remove(folder_.File("swapped.wav"));
+  Fifo(folder_, "swapped.wav");
+  testing::ReturnsWithin(std::chrono::seconds(10), "Play", [&] { engine_->Play(); });
+  EXPECT_EQ(engine_->PlayState(), kPlayStateStopped);
+  // The file's tags are read the first time they are asked for; the FIFO in
+  // the file's place must not hold that read either.
+  testing::ReturnsWithin(std::chrono::seconds(10), "CurrentMedia",
+                         [&] { return engine_->CurrentMedia(); });
+}
+
 // Each of these is refused before PutUrl returns, and also stops whatever
 // played before.
 struct RefusedFile {
@@ -166,7 +193,9 @@ class GstRefusal : public GstPlayback, public ::testing::WithParamInterface<Refu
 
 TEST_P(GstRefusal, IsRefusedAtOnceAndLeavesNothingOpen) {
   ASSERT_EQ(engine_->PutUrl(Wav("playing.wav", 3)), 0);
-  const std::int32_t result = engine_->PutUrl(GetParam().make(folder_));
+  const std::u16string refused = GetParam().make(folder_);
+  const std::int32_t result = testing::ReturnsWithin(
+      std::chrono::seconds(10), GetParam().what, [&] { return engine_->PutUrl(refused); });
   EXPECT_NE(result, 0);
   EXPECT_NE(result, 1);
   EXPECT_EQ(engine_->PlayState(), kPlayStateStopped);
@@ -197,7 +226,20 @@ INSTANTIATE_TEST_SUITE_P(
                     [](const TempFolder& f) {
                       return EnginePath(f.File("a")) + u'\xD800' + u".wav";
                     }},
-        RefusedFile{"empty_path", [](const TempFolder&) { return std::u16string(); }}),
+        RefusedFile{"empty_path", [](const TempFolder&) { return std::u16string(); }},
+        // Opening these would wait for a writer, or for ever.
+        RefusedFile{"fifo", [](const TempFolder& f) { return EnginePath(Fifo(f, "pipe.mp3")); }},
+        RefusedFile{"link_to_fifo",
+                    [](const TempFolder& f) {
+                      std::filesystem::create_symlink(Fifo(f, "pipe.wav"), f.File("link.mp3"));
+                      return EnginePath(f.File("link.mp3"));
+                    }},
+        RefusedFile{"device", [](const TempFolder&) { return EnginePath("/dev/zero"); }},
+        RefusedFile{"folder",
+                    [](const TempFolder& f) {
+                      std::filesystem::create_directory(f.File("album.mp3"));
+                      return EnginePath(f.File("album.mp3"));
+                    }}),
     [](const auto& test) { return std::string(test.param.what); });
 
 }  // namespace

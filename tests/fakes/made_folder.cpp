@@ -1,5 +1,7 @@
 #include "tests/fakes/made_folder.h"
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <random>
 #include <stdexcept>
@@ -37,6 +39,15 @@ std::filesystem::path MadeFolder::File(std::string_view relative, std::size_t by
   const std::string content(bytes, 'x');
   out.write(content.data(), static_cast<std::streamsize>(content.size()));
   return file;
+}
+
+std::filesystem::path MadeFolder::Fifo(std::string_view relative) const {
+  const std::filesystem::path fifo = path_ / relative;
+  std::filesystem::create_directories(fifo.parent_path());
+  if (::mkfifo(fifo.c_str(), 0600) != 0) {
+    throw std::runtime_error("cannot make the FIFO " + fifo.string());
+  }
+  return fifo;
 }
 
 std::filesystem::path MadeFolder::Folder(std::string_view relative) const {

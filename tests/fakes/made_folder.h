@@ -22,6 +22,9 @@ class MadeFolder {
 
   // Makes a file of `bytes` bytes at `relative` (its folders too).
   std::filesystem::path File(std::string_view relative, std::size_t bytes = 0) const;
+  // Makes a FIFO (named pipe) at `relative`, whose opening for reading would
+  // wait for a writer.
+  std::filesystem::path Fifo(std::string_view relative) const;
   // Makes the folder `relative` (and the folders above it).
   std::filesystem::path Folder(std::string_view relative) const;
 

@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <chrono>
 #include <span>
 
+#include "tests/fakes/watchdog.h"
 #include "tests/integration/engine_rig.h"
 
 namespace solvane::testing {
@@ -105,6 +109,29 @@ TEST(Playthrough, WithRepeatTheEndOfTheLastEntryStartsTheFirst) {
   EXPECT_EQ(rig.player.playing, 1);
   EXPECT_EQ(rig.player.trackLoaded, 1);
   EXPECT_EQ(rig.Title(), "one.wav");
+  EXPECT_EQ(rig.media->PlayState(), kPlayStatePlaying);
+}
+
+// A FIFO in the list (as the entry "Play last file" starts at start-up, say)
+// is refused at once, as is a FIFO in place of a playing track's lyric file;
+// opening either would wait for a writer for ever.
+TEST(Playthrough, AFifoInTheListOrAsALyricFileIsRefusedAtOnce) {
+  EngineRig rig;
+  rig.AddTrack("pipe.mp3", false);
+  ASSERT_EQ(::mkfifo(rig.PathOf("pipe.mp3").c_str(), 0600), 0);
+  rig.AddTrack("two.wav");
+  ASSERT_EQ(::mkfifo(rig.PathOf("two.lrc").c_str(), 0600), 0);
+
+  EXPECT_EQ(ReturnsWithin(std::chrono::seconds(10), "StartTrack of a FIFO",
+                          [&] { return StartTrack(rig.playback, 0); }),
+            0);
+  EXPECT_EQ(rig.player.trackLoaded, 0);
+  EXPECT_EQ(rig.Title(), "pipe.mp3");
+
+  EXPECT_EQ(ReturnsWithin(std::chrono::seconds(10), "StartTrack with a FIFO lyric file",
+                          [&] { return StartTrack(rig.playback, 1); }),
+            1);
+  EXPECT_EQ(rig.player.lyricsPresent, 0);
   EXPECT_EQ(rig.media->PlayState(), kPlayStatePlaying);
 }
 

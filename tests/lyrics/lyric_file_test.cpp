@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -7,6 +8,7 @@
 #include "lyrics/lyric_path.h"
 #include "lyrics/lyrics.h"
 #include "lyrics/name_case.h"
+#include "tests/fakes/watchdog.h"
 #include "tests/lyrics/lyric_test_support.h"
 
 namespace solvane {
@@ -61,6 +63,23 @@ TEST_F(LyricFile, MissingOrUnreadableLyricFileIsRefused) {
   EXPECT_FALSE(Load("none.mp3"));
   std::filesystem::create_directory(folder.Path() + "dir.LRC");
   EXPECT_FALSE(Load("dir.mp3"));
+}
+
+// Opening a FIFO or a device to read it could wait for ever; only regular
+// files (links followed) are lyric files.
+TEST_F(LyricFile, AFifoOrDeviceIsRefusedAtOnce) {
+  folder.Write("song.LRC", "[00:01.00]kept\r\n");
+  ASSERT_TRUE(Load("song.mp3"));
+  const testing::MadeFolder& made = folder.Made();
+  made.Fifo("pipe.LRC");
+  made.Fifo("upper.lrc");  // found by its name in another case
+  std::filesystem::create_symlink(made.Path() / "pipe.LRC", made.Path() / "linked.LRC");
+  std::filesystem::create_symlink("/dev/zero", made.Path() / "device.LRC");
+  for (const char* track : {"pipe.mp3", "upper.mp3", "linked.mp3", "device.mp3"}) {
+    EXPECT_FALSE(::solvane::testing::ReturnsWithin(std::chrono::seconds(5), track,
+                                                   [&] { return Load(track); }))
+        << track;
+  }
 }
 
 TEST_F(LyricFile, LimitIsOneMillionBytes) {

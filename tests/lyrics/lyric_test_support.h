@@ -80,6 +80,8 @@ class TempFolder {
     std::ofstream(path_ + name, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   }
 
+  const MadeFolder& Made() const { return folder_; }
+
  private:
   MadeFolder folder_;
   std::string path_ = folder_.Path().string() + "/";

@@ -4,6 +4,9 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,6 +14,7 @@
 
 #include "tests/playlist/state_records.h"
 #include "tests/fakes/made_folder.h"
+#include "tests/fakes/watchdog.h"
 
 namespace solvane {
 namespace {
@@ -28,6 +32,18 @@ bool Load(std::u16string_view path, StateRecords& records) {
 std::vector<char> FileBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+constexpr std::chrono::milliseconds kPrompt{5000};
+
+// The names in `folder`, sorted.
+std::vector<std::string> EntriesOf(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 StateRecords FullRecords() {
@@ -123,38 +139,109 @@ TEST_F(StateFileTest, AFailedSaveLeavesThePreviousFileWhole) {
   ASSERT_TRUE(Save(path_, previous));
   const std::vector<char> previousBytes = FileBytes(fileSystemPath_);
 
-  StateRecords changed;
-  changed.volume = 3;
-  // The temporary file cannot be made.
-  ASSERT_TRUE(fs::create_directories(folder_.Path() / "solvane.dat.tmp" / "busy"));
-  EXPECT_FALSE(Save(path_, changed));
-  EXPECT_EQ(FileBytes(fileSystemPath_), previousBytes);
-  fs::remove_all(folder_.Path() / "solvane.dat.tmp");
-
   // The disk fills up while writing.
   {
     const FileSizeLimit limit(4096);
+    errno = 0;
     EXPECT_FALSE(Save(path_, FullRecords()));
+    EXPECT_EQ(errno, EFBIG);
   }
   EXPECT_EQ(FileBytes(fileSystemPath_), previousBytes);
-  EXPECT_FALSE(fs::exists(folder_.Path() / "solvane.dat.tmp"));
+  EXPECT_EQ(EntriesOf(folder_.Path()), std::vector<std::string>{"solvane.dat"});
 
   StateRecords loaded;
   ASSERT_TRUE(Load(path_, loaded));
   EXPECT_EQ(FirstDifference(loaded, previous), "");
 }
 
-TEST_F(StateFileTest, AFailedRenameRemovesTheTemporaryFile) {
+TEST_F(StateFileTest, AFolderInTheFilesPlaceIsLeftAloneAndNoNewFileStays) {
   ASSERT_TRUE(fs::create_directories(fileSystemPath_ / "inside"));
+  errno = 0;
   EXPECT_FALSE(Save(path_, FullRecords()));
+  EXPECT_EQ(errno, EISDIR);
   EXPECT_TRUE(fs::is_directory(fileSystemPath_ / "inside"));
-  EXPECT_FALSE(fs::exists(folder_.Path() / "solvane.dat.tmp"));
+  EXPECT_EQ(EntriesOf(folder_.Path()), std::vector<std::string>{"solvane.dat"});
 }
 
-TEST_F(StateFileTest, ASaveIntoAFolderThatCannotExistFails) {
+TEST_F(StateFileTest, ASaveIntoAFolderThatCannotExistFailsAndSaysWhy) {
   std::ofstream(folder_.Path() / "plain").put('x');
+  errno = 0;
   EXPECT_FALSE(Save(folder_.Wide() + u"plain/solvane.dat", FullRecords()));
+  EXPECT_EQ(errno, ENOTDIR);
   EXPECT_EQ(fs::file_size(folder_.Path() / "plain"), 1u);
+}
+
+// Anything of the old fixed temporary name, or another saver's file, is no
+// obstacle: each save makes a file of its own name.
+TEST_F(StateFileTest, ASaveMakesItsOwnTemporaryFileAndLeavesOthersAlone) {
+  ASSERT_TRUE(fs::create_directories(folder_.Path() / "solvane.dat.tmp" / "busy"));
+  ASSERT_TRUE(Save(path_, FullRecords()));
+  ASSERT_TRUE(Save(path_, StateRecords()));
+  EXPECT_EQ(fs::file_size(fileSystemPath_), 600u);
+  EXPECT_EQ(EntriesOf(folder_.Path()),
+            (std::vector<std::string>{"solvane.dat", "solvane.dat.tmp"}));
+}
+
+TEST_F(StateFileTest, TheNewFileKeepsTheOldOnesPermissionBits) {
+  for (const fs::perms bits : {fs::perms::owner_read | fs::perms::owner_write,
+                               fs::perms::owner_read | fs::perms::owner_write |
+                                   fs::perms::group_read | fs::perms::others_read}) {
+    ASSERT_TRUE(Save(path_, StateRecords()));
+    fs::permissions(fileSystemPath_, bits);
+    ASSERT_TRUE(Save(path_, FullRecords()));
+    EXPECT_EQ(fs::status(fileSystemPath_).permissions(), bits);
+  }
+}
+
+TEST_F(StateFileTest, AStateFileThatIsALinkStaysALinkToTheSavedFile) {
+  const fs::path kept = folder_.Folder("kept");
+  fs::create_symlink("kept/real.dat", fileSystemPath_);  // points at a file not there yet
+  ASSERT_TRUE(Save(path_, StateRecords()));
+  const StateRecords saved = FullRecords();
+  ASSERT_TRUE(Save(path_, saved));
+  EXPECT_TRUE(fs::is_symlink(fileSystemPath_));
+  EXPECT_EQ(fs::file_size(kept / "real.dat"), 600u + 300u * 1040u);
+  EXPECT_EQ(EntriesOf(kept), std::vector<std::string>{"real.dat"});
+  StateRecords loaded;
+  ASSERT_TRUE(Load(path_, loaded));
+  EXPECT_EQ(FirstDifference(loaded, saved), "");
+}
+
+// A name so long that no longer name fits beside it stands for a folder in
+// which no new file can be made: the file is then written where it stands.
+TEST_F(StateFileTest, WithoutRoomForANewFileAWritableFileIsOverwrittenInPlace) {
+  const std::string longName(252, 'n');
+  const std::u16string path = folder_.Wide() + Wide(longName);
+  std::ofstream(folder_.Path() / longName) << std::string(5000, 'x');
+  const StateRecords saved = FullRecords();
+  ASSERT_TRUE(Save(path, saved));
+  StateRecords loaded;
+  ASSERT_TRUE(Load(path, loaded));
+  EXPECT_EQ(FirstDifference(loaded, saved), "");
+  ASSERT_TRUE(Save(path, StateRecords()));
+  EXPECT_EQ(fs::file_size(folder_.Path() / longName), 600u);
+  // Nothing to overwrite: the failure is reported.
+  errno = 0;
+  EXPECT_FALSE(Save(folder_.Wide() + Wide(std::string(253, 'm')), saved));
+  EXPECT_EQ(errno, ENAMETOOLONG);
+}
+
+// Opening a FIFO for reading waits for a writer, and for writing waits for a
+// reader: neither may ever happen to the state file.
+TEST_F(StateFileTest, AFifoOrDeviceAsTheStateFileIsRefusedAtOnce) {
+  const fs::path fifo = folder_.Fifo("solvane.dat");
+  fs::create_symlink(fifo, folder_.Path() / "linked.dat");
+  fs::create_symlink("/dev/zero", folder_.Path() / "device.dat");
+  for (const char16_t* name : {u"solvane.dat", u"linked.dat", u"device.dat"}) {
+    const std::u16string path = folder_.Wide() + name;
+    StateRecords loaded;
+    EXPECT_FALSE(testing::ReturnsWithin(kPrompt, "LoadState", [&] { return Load(path, loaded); }));
+    EXPECT_EQ(FirstDifference(loaded, StateRecords()), "");
+    errno = 0;
+    EXPECT_FALSE(testing::ReturnsWithin(kPrompt, "SaveState", [&] { return Save(path, loaded); }));
+    EXPECT_EQ(errno, EINVAL);
+  }
+  EXPECT_EQ(fs::status(fifo).type(), fs::file_type::fifo);
 }
 
 }  // namespace
