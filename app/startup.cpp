@@ -50,6 +50,7 @@ void RunShutdown(StartupRecords& records) {
     return;
   }
   records.lifecycle.shutDown = true;
+  KeepPositionOnlyForCurrentEntry(records.playback);
   records.services.SaveStateFile();
   records.services.ReleaseSkinImages();
   records.playback.media.Close();

@@ -52,6 +52,10 @@ struct PlayerState {
   // tick asks for it again until the engine settles it.
   std::int32_t durationPending = 0;
   std::int32_t playPosition = 0;
+  // The track whose position playPosition holds: the last track accepted, or
+  // at start-up the entry the state file's position belongs to; empty when
+  // none. A position is only worth keeping for this track.
+  char16_t positionTrack[kTrackPathField] = {};
   std::int32_t playSeconds = 0;       // whole seconds
   char16_t currentTitle[kPathField] = {};
   std::int32_t playlistShown = 0;

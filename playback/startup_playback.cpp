@@ -2,6 +2,8 @@
 
 #include "playback/startup_playback.h"
 
+#include "base/playlist.h"
+
 namespace solvane {
 
 void PrepareEngineAtStartup(PlaybackContext& context) {
@@ -21,6 +23,10 @@ void AfterStateLoaded(PlaybackContext& context, bool loaded, std::int32_t volume
   }
   SetVolume(context.media, volume);
   SetMute(context.media, context.player.muted);
+  // The stored position is the stored current entry's.
+  if (!TrackPath(context.playlist, context.playlist.currentIndex, context.player.positionTrack)) {
+    context.player.positionTrack[0] = u'\0';
+  }
   if (context.playlist.playlistCount > 0) {
     context.player.trackChosen = 1;
     context.player.startScreenKept = 1;
@@ -46,6 +52,16 @@ void ResumeIfPending(PlaybackContext& context) {
   }
   SeekTo(context, context.player.resumePosition);
   context.player.resumePending = 0;
+}
+
+void KeepPositionOnlyForCurrentEntry(PlaybackContext& context) {
+  PlayerState& player = context.player;
+  char16_t current[kTrackPathField] = {};
+  if (player.positionTrack[0] == u'\0' ||
+      !TrackPath(context.playlist, context.playlist.currentIndex, current) ||
+      WideView(current) != WideView(player.positionTrack)) {
+    player.playPosition = 0;
+  }
 }
 
 }  // namespace solvane

@@ -35,4 +35,11 @@ void ArmResumeIfWanted(PlaybackContext& context, const Options& options);
 // Seeks to resumePosition once, if armed.
 void ResumeIfPending(PlaybackContext& context);
 
+// Before the state is saved at exit: the next start resumes the saved
+// position at the entry currentIndex names, so a position that belongs to
+// another track (the last one, replayed after the end of the list moved
+// currentIndex back to 0; a track refused or merely chosen since) is dropped
+// to 0.
+void KeepPositionOnlyForCurrentEntry(PlaybackContext& context);
+
 }  // namespace solvane

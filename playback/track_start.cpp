@@ -31,8 +31,10 @@ int StartPath(PlaybackContext& context, std::u16string_view path, std::u16string
   if (answer != 0 && answer != 1) {
     player.playing = 0;
     player.trackLoaded = 0;
+    player.positionTrack[0] = u'\0';
     return 0;
   }
+  WideCopy(player.positionTrack, path);
 
   player.playing = 1;
   player.trackLoaded = 1;

@@ -27,6 +27,8 @@ class RecordingServices : public StartupServices {
   std::int32_t trackChosenAtScreenCheck = -1;
   std::int32_t firstStartDoneAtLayout = -1;
   std::size_t urlsAtLayout = 99;
+  std::int32_t storedPosition = 0;
+  std::int32_t positionAtSave = -1;
 
   void FillStartScreenTexts() override {
     steps.emplace_back("texts");
@@ -44,6 +46,8 @@ class RecordingServices : public StartupServices {
       rig_.AddEntry("entry" + std::to_string(i) + ".mp3");
     }
     volume = storedVolume;
+    rig_.player.playPosition = storedPosition;
+    rig_.player.resumePosition = storedPosition;
     return true;
   }
   bool CheckScreen() override {
@@ -57,7 +61,10 @@ class RecordingServices : public StartupServices {
     urlsAtLayout = rig_.media.urls.size();
   }
   void LoadBackgroundImage() override { steps.emplace_back("background"); }
-  void SaveStateFile() override { steps.emplace_back("save"); }
+  void SaveStateFile() override {
+    steps.emplace_back("save");
+    positionAtSave = rig_.player.playPosition;
+  }
   void ReleaseSkinImages() override { steps.emplace_back("release"); }
 
  private:
@@ -154,6 +161,65 @@ TEST_F(StartupTest, ShutdownSavesOnceThenReleasesAndClosesTheEngine) {
   RunShutdown(records);
   EXPECT_EQ(services.steps, (std::vector<std::string>{"save", "release"}));
   EXPECT_EQ(rig.media.CallCount("close"), 1);
+}
+
+// The position saved at exit is the one the next start resumes at the entry
+// currentIndex names, so it is kept only when it belongs to that entry.
+TEST(StartupShutdown, ExitKeepsAPositionOnlyForTheTrackTheCurrentEntryNames) {
+  struct Row {
+    const char* what;
+    void (*run)(CoreRig&);
+    std::int32_t saved;
+  };
+  const Row rows[] = {
+      {"nothing played since the start", [](CoreRig&) {}, 450},
+      {"the current entry played",
+       [](CoreRig& rig) {
+         StartTrack(rig.playback, 1);
+         rig.player.playPosition = 250;
+       },
+       250},
+      // The end of the list moves currentIndex to 0 and Play replays the last
+      // track: its position is not entry 0's.
+      {"the last track replayed after the end of the list",
+       [](CoreRig& rig) {
+         StartTrack(rig.playback, 1);
+         AdvanceAfterEnd(rig.playback);
+         TogglePlay(rig.playback);
+         rig.player.playPosition = 250;
+       },
+       0},
+      {"another entry chosen after playing",
+       [](CoreRig& rig) {
+         StartTrack(rig.playback, 0);
+         rig.player.playPosition = 250;
+         Halt(rig.playback);
+         Next(rig.playback);
+       },
+       0},
+      {"the current entry refused after another played",
+       [](CoreRig& rig) {
+         StartTrack(rig.playback, 0);
+         rig.player.playPosition = 250;
+         rig.media.urlResult = -1;
+         Next(rig.playback);
+       },
+       0},
+  };
+  for (const Row& row : rows) {
+    CoreRig rig;
+    Options rowOptions;
+    AppLifecycle rowLifecycle;
+    RecordingServices rowServices{rig, rowOptions};
+    rowServices.storedOptions.rememberLastPosition = 1;
+    rowServices.storedPosition = 450;
+    StartupRecords records{rig.playback, rowOptions, rowLifecycle, rowServices};
+    ASSERT_TRUE(RunStartup(records));
+    ASSERT_EQ(rig.playlist->currentIndex, 0);
+    row.run(rig);
+    RunShutdown(records);
+    EXPECT_EQ(rowServices.positionAtSave, row.saved) << row.what;
+  }
 }
 
 }  // namespace
