@@ -11,6 +11,7 @@
 #include <QString>
 #include <cstring>
 
+#include "base/regular_file.h"
 #include "base/wide_text.h"
 #include "resources/resource_paths.h"
 #include "skin/qt_bitmap.h"
@@ -108,6 +109,11 @@ std::unique_ptr<Bitmap> QtSkinImages::LoadFile(std::u16string_view path) {
   // So is one that Qt would take for a resource name (":...").
   const std::optional<std::string> utf8 = WideToUtf8(path);
   if (!utf8 || utf8->empty() || utf8->front() == ':' || utf8->find('\0') != std::string::npos) {
+    return nullptr;
+  }
+  // Opening a FIFO or a device could wait for ever; only a regular file
+  // (links followed) is an image file.
+  if (!IsRegularFile(*utf8)) {
     return nullptr;
   }
   return LoadBmp(QString::fromStdString(*utf8));

@@ -1,6 +1,10 @@
 #include "skin/qt_skin_images.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <string>
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include "skin/qt_bitmap.h"
+#include "tests/fakes/watchdog.h"
 
 namespace solvane {
 namespace {
@@ -76,6 +81,19 @@ TEST_F(QtSkinImagesTest, ShippedSkinDataFileLoads) {
 TEST_F(QtSkinImagesTest, FileOfAnotherImageFormatIsNotABitmap) {
   Save(QStringLiteral("picture.bmp"), "PNG", 20, 20);
   EXPECT_EQ(images.LoadFile(PathOf(QStringLiteral("picture.bmp"))), nullptr);
+}
+
+// The background image's path comes from the state file and the skin data
+// file lies in the program's folder: a FIFO or device under either name must
+// not hold the start-up waiting for a writer.
+TEST_F(QtSkinImagesTest, AFifoOrDeviceLoadsNothingAndReturnsAtOnce) {
+  const std::string fifo = QDir(folder.path()).filePath(QStringLiteral("sky.bmp")).toStdString();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::u16string& path : {PathOf(QStringLiteral("sky.bmp")), std::u16string(u"/dev/zero")}) {
+    EXPECT_EQ(testing::ReturnsWithin(std::chrono::seconds(5), "LoadFile",
+                                     [&] { return images.LoadFile(path); }),
+              nullptr);
+  }
 }
 
 TEST_F(QtSkinImagesTest, MissingFileLoadsNothing) {
