@@ -5,7 +5,9 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QProcess>
 
 #include "app/command_ids.h"
@@ -52,6 +54,7 @@ MainWindow::MainWindow(MediaControl& media, MainWindowSettings settings)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
+  shell_.SetRepainter([this] { RepaintChangedParts(); });
   setFixedSize(settings_.screen.width, faceHeight_ + menuHeight_);
 
   menuBar_ = CreateMainMenuBar(this, menuHeight_, [this](int id) { core_.Command(id); });
@@ -118,6 +121,7 @@ void MainWindow::ShowOptionsDialog() {
   AppRecords& records = core_.records();
   OptionsContext context{records.options, records.bitmaps, images_, settings_.programFolder};
   RunOptionsDialog(this, context, Scale());
+  RepaintAll();  // the skin's images may have been read again in place
 }
 
 // --- placement ------------------------------------------------------------------
@@ -166,7 +170,7 @@ void MainWindow::CreatePlaylistView() {
       PlaylistViewPlaceFor(layout.listWidth, layout.lyricAreaBottom, width());
   playlistView_ = CreatePlaylistViewWidget(this, core_.playback(), place, Scale(), [this] {
     DestroyPlaylistView();
-    update();
+    RepaintAll();
   });
 }
 
@@ -185,17 +189,44 @@ PlaylistRows* MainWindow::PlaylistViewRows() { return playlistView_; }
 
 // --- events -------------------------------------------------------------------------
 
-void MainWindow::paintEvent(QPaintEvent*) {
+FaceFrame MainWindow::FrameWith(FacePaintState& paintState) {
   AppRecords& records = core_.records();
+  return {records.layout,      records.bitmaps,          records.options,
+          records.player,      records.lyrics,           records.trackInfo,
+          records.startScreen, GetVolume(core_.media()), paintState};
+}
+
+void MainWindow::RepaintChangedParts() {
+  if (core_.records().layout.screenWidth <= 0) {
+    update();
+    return;
+  }
+  FacePaintState next = paintState_;
+  std::vector<DrawStep> steps = RecordFace(FrameWith(next));
+  const QRegion changed = RegionOf(ChangedAreas(requestedSteps_, steps));
+  paintStateForPaint_ = paintState_;
+  paintState_ = next;
+  requestedSteps_ = std::move(steps);
+  if (!changed.isEmpty()) {
+    update(changed);
+  }
+}
+
+void MainWindow::RepaintAll() {
+  requestedSteps_.clear();
+  update();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  if (records.layout.screenWidth <= 0) {
+  if (core_.records().layout.screenWidth <= 0) {
     painter.fillRect(rect(), Qt::black);
     return;
   }
-  const FaceFrame frame{records.layout,     records.bitmaps,   records.options,
-                        records.player,     records.lyrics,    records.trackInfo,
-                        records.startScreen, GetVolume(core_.media()), paintState_};
-  PaintFrame(frame, frame_, fonts_);
+  // Only the damaged region is composed again; the painter, clipped to the
+  // same region, copies it in one block.
+  FacePaintState paintState = paintStateForPaint_;
+  PaintFrame(FrameWith(paintState), frame_, fonts_, event->region());
   painter.drawImage(0, 0, frame_);
 }
 

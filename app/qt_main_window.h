@@ -10,10 +10,12 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/app_core.h"
 #include "app/qt_shell.h"
 #include "app/window_actions.h"
+#include "face/face_damage.h"
 #include "face/face_overlays.h"
 #include "face/qt_fonts.h"
 #include "skin/qt_skin_images.h"
@@ -44,6 +46,11 @@ class MainWindow final : public QWidget, public WindowActions {
   // A second start of the program asks for this window: shown in its normal
   // state, raised and active, no longer kept above other windows.
   void BringToFront();
+
+  // Asks for a repaint of the parts of the face whose drawing changed since
+  // the last request; RepaintAll asks for all of it.
+  void RepaintChangedParts();
+  void RepaintAll();
 
   // The path every way of ending takes: the menu's Exit, the desktop's close
   // button and the termination signals.
@@ -95,9 +102,16 @@ class MainWindow final : public QWidget, public WindowActions {
   QTimer pollTimer_;
   QMenuBar* menuBar_ = nullptr;
   PlaylistViewWidget* playlistView_ = nullptr;
+  FaceFrame FrameWith(FacePaintState& paintState);
+
   QImage frame_;
   QtFontCache fonts_;
+  // The blink toggle as the last requested repaint left it, and as that
+  // paint starts from; the steps that paint draws, which the frame shows
+  // once it has run.
   FacePaintState paintState_;
+  FacePaintState paintStateForPaint_;
+  std::vector<DrawStep> requestedSteps_;
   bool collapsed_ = false;
 };
 

@@ -11,7 +11,11 @@ namespace solvane {
 
 void QtShell::InvalidateMainWindow() {
   ++invalidations_;
-  mainWindow_.update();
+  if (repainter_) {
+    repainter_();
+  } else {
+    mainWindow_.update();
+  }
 }
 
 bool QtShell::AskYesNo(std::u16string_view caption, std::u16string_view text) {

@@ -29,6 +29,9 @@ class QtShell final : public Shell {
   ScreenSize PrimaryScreenSize() const override { return screen_; }
   std::uint32_t TickMilliseconds() const override;
 
+  // What a repaint request does; by default the whole main window is updated.
+  void SetRepainter(std::function<void()> repainter) { repainter_ = std::move(repainter); }
+
   // For tests: answer message boxes without showing them.
   void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) { answerer_ = std::move(answerer); }
   // How often a repaint has been asked for.
@@ -39,6 +42,7 @@ class QtShell final : public Shell {
   std::u16string programFolder_;
   ScreenSize screen_;
   MessageBoxAnswerer answerer_;
+  std::function<void()> repainter_;
   int invalidations_ = 0;
 };
 

@@ -35,6 +35,15 @@ struct TextRect {
   friend bool operator==(const TextRect&, const TextRect&) = default;
 };
 
+// The part of a text's rectangle its glyphs may reach: from the top down two
+// cells at most. Any glyph, accents and descenders of other scripts' faces
+// included, fits; keeping text inside this band lets a changed row be
+// repainted without its rectangle's reach down to the bottom of the face.
+inline TextRect TextReach(const TextRect& rect, int cellHeight) {
+  const int bottom = rect.top + 2 * cellHeight;
+  return {rect.left, rect.top, rect.right, bottom < rect.bottom ? bottom : rect.bottom};
+}
+
 class Canvas {
  public:
   virtual ~Canvas() = default;
@@ -47,7 +56,7 @@ class Canvas {
 
   // Draws `text` as one line at the top of `rect`, centred or right-aligned,
   // on a transparent background. Text is never wrapped; what reaches past the
-  // rectangle's edges is cut off.
+  // rectangle's edges, or past its TextReach, is cut off.
   virtual void DrawText(std::u16string_view text, const TextRect& rect, const TextStyle& style,
                         TextAlignment alignment) = 0;
 };

@@ -14,7 +14,11 @@ QtCanvas::~QtCanvas() {
   fonts_.EndPaint();
 }
 
-void QtCanvas::ClipTo(const QRegion& region) { painter_.setClipRegion(region); }
+void QtCanvas::ClipTo(const QRect& rect) {
+  clip_ = rect;
+  clipped_ = true;
+  painter_.setClipRect(rect);
+}
 
 void QtCanvas::CopyBitmap(const Bitmap& source, int sourceX, int sourceY, int width, int height,
                           int destX, int destY) {
@@ -30,6 +34,9 @@ void QtCanvas::CopyBitmap(const Bitmap& source, int sourceX, int sourceY, int wi
     return;
   }
   const QPoint dest(destX + inside.x() - sourceX, destY + inside.y() - sourceY);
+  if (clipped_ && !clip_.intersects(QRect(dest, inside.size()))) {
+    return;
+  }
   painter_.drawImage(dest, bitmap->Image(), inside);
 }
 
@@ -43,9 +50,13 @@ void QtCanvas::DrawText(std::u16string_view text, const TextRect& rect, const Te
                            ? rect.right - line.Advance()
                            : rect.left + (rect.right - rect.left - line.Advance()) / 2;
   // What reaches past the rectangle's edges, or the frame's, is cut off.
+  const TextRect reach = TextReach(rect, style.cellHeight);
   const QRect visible =
-      QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top)
+      QRect(reach.left, reach.top, reach.right - reach.left, reach.bottom - reach.top)
           .intersected(frameRect_);
+  if (clipped_ && !clip_.intersects(visible)) {
+    return;  // nothing of it would show: skip the shaping and drawing
+  }
   line.Draw(painter_, QPointF(textLeft, rect.top + fonts_.CellAscent(style)), visible,
             qRgb(style.colour.red, style.colour.green, style.colour.blue));
 }

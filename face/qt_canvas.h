@@ -5,7 +5,7 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QRegion>
+#include <QRect>
 
 #include "face/canvas.h"
 #include "face/qt_fonts.h"
@@ -22,8 +22,8 @@ class QtCanvas final : public Canvas {
   QtCanvas(const QtCanvas&) = delete;
   QtCanvas& operator=(const QtCanvas&) = delete;
 
-  // Leaves everything outside `region` alone for the rest of the paint.
-  void ClipTo(const QRegion& region);
+  // Leaves everything outside `rect` alone until the next ClipTo.
+  void ClipTo(const QRect& rect);
 
   void CopyBitmap(const Bitmap& source, int sourceX, int sourceY, int width, int height, int destX,
                   int destY) override;
@@ -36,6 +36,8 @@ class QtCanvas final : public Canvas {
   QPainter painter_;
   QtFontCache& fonts_;
   QRect frameRect_;
+  QRect clip_;
+  bool clipped_ = false;
 };
 
 }  // namespace solvane

@@ -89,15 +89,15 @@ const QtTextLine& QtFontCache::ShapedLine(std::u16string_view text, const TextSt
   if (added) {
     line.shaped = ShapeTextLine(text, fonts_[font].font);
   }
-  line.usedThisPaint = true;
+  line.lastPaint = paint_;
   return line.shaped;
 }
 
 void QtFontCache::EndPaint() {
-  std::erase_if(lines_, [](const auto& entry) { return !entry.second.usedThisPaint; });
-  for (auto& entry : lines_) {
-    entry.second.usedThisPaint = false;
-  }
+  std::erase_if(lines_, [this](const auto& entry) {
+    return paint_ - entry.second.lastPaint >= kLinePaintsKept;
+  });
+  ++paint_;
 }
 
 }  // namespace solvane

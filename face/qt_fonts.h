@@ -26,6 +26,8 @@ inline constexpr const char* kTahomaFolder = "/usr/share/wine/fonts";
 // system's sans face.
 bool RegisterTahomaFont(const QString& folder = QString::fromLatin1(kTahomaFolder));
 
+inline constexpr unsigned kLinePaintsKept = 16;
+
 class QtFontCache {
  public:
   // The font of a style, made on first use. A style's height is the
@@ -42,8 +44,9 @@ class QtFontCache {
   // EndPaint.
   const QtTextLine& ShapedLine(std::u16string_view text, const TextStyle& style);
 
-  // Drops the lines that the paint now ending did not draw, so the cache
-  // holds at most one paint's worth of text.
+  // Drops the lines that none of the last kLinePaintsKept paints drew, so
+  // the cache holds a few paints' worth of text. A paint may draw only the
+  // part of the face that changed, so lines stay for a few paints.
   void EndPaint();
 
   std::size_t LineCount() const { return lines_.size(); }
@@ -67,12 +70,13 @@ class QtFontCache {
   };
   struct Line {
     QtTextLine shaped;
-    bool usedThisPaint = false;
+    unsigned lastPaint = 0;
   };
 
   std::size_t FontIndex(const TextStyle& style);
 
   std::deque<Font> fonts_;  // a deque keeps handed-out references valid
+  unsigned paint_ = 0;
   std::unordered_map<LineKey, Line, LineKeyHash> lines_;
 };
 

@@ -6,14 +6,39 @@
 
 namespace solvane {
 
-void PaintFrame(const FaceFrame& frame, QImage& image, QtFontCache& fonts) {
+void PaintFrame(const FaceFrame& frame, QImage& image, QtFontCache& fonts,
+                const QRegion& damaged) {
   const QSize size(frame.layout.screenWidth, frame.layout.clientHeight);
+  bool whole = false;
   if (image.size() != size || image.format() != QImage::Format_RGB32) {
     image = QImage(size, QImage::Format_RGB32);
     image.fill(Qt::black);
+    whole = true;
   }
   QtCanvas canvas(image, fonts);
-  ComposeFrame(canvas, frame);
+  if (whole) {
+    ComposeFrame(canvas, frame);
+    return;
+  }
+  // Rectangle by rectangle: drawing under a plain rectangular clip takes
+  // QPainter's fast paths, and steps outside the rectangle are skipped.
+  for (const QRect& rect : damaged) {
+    canvas.ClipTo(rect);
+    ComposeFrame(canvas, frame);
+  }
+}
+
+QRegion RegionOf(const std::vector<TextRect>& areas) {
+  QRegion region;
+  for (const TextRect& area : areas) {
+    region += QRect(area.left, area.top, area.right - area.left, area.bottom - area.top);
+  }
+  return region;
+}
+
+void PaintFrame(const FaceFrame& frame, QImage& image, QtFontCache& fonts) {
+  const QSize size(frame.layout.screenWidth, frame.layout.clientHeight);
+  PaintFrame(frame, image, fonts, QRegion(QRect(QPoint(0, 0), size)));
 }
 
 }  // namespace solvane

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QFontMetricsF>
-#include <QRegion>
+#include <QRect>
 #include <climits>
 #include <cmath>
 #include <string>
@@ -229,7 +229,7 @@ TEST_F(QtCanvasTest, TextKeepsAClipThePainterAlreadyHas) {
   style.colour = {255, 255, 255};
   {
     QtCanvas canvas(frame, fonts);
-    canvas.ClipTo(QRegion(0, 0, 120, 60));
+    canvas.ClipTo(QRect(0, 0, 120, 60));
     canvas.DrawText(std::u16string(40, u'W'), {0, 10, 240, 60}, style, TextAlignment::kCentre);
   }
   const Ink ink = InkOf(frame, kBlack);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QRegion>
 #include <memory>
 
 #include "skin/qt_bitmap.h"
@@ -88,6 +89,29 @@ TEST_F(PaintFrameTest, RepaintKeepsTheFrameAndGivesTheSamePixels) {
   Paint();
   EXPECT_EQ(frame.constBits(), pixels);
   EXPECT_EQ(frame, first);
+}
+
+TEST_F(PaintFrameTest, DamagedRegionIsComposedAgainAndTheRestKeepsItsPixels) {
+  records.player.trackLoaded = 1;
+  records.player.trackDuration = 600;
+  Paint();
+  const QImage whole = frame.copy();
+  frame.fill(qRgb(1, 2, 3));  // stands for pixels of an earlier paint
+  const QRegion damaged = QRegion(0, 240, 240, 28) + QRegion(10, 10, 30, 30);
+  PaintFrame({records.layout, bitmaps, options, records.player, records.lyrics,
+              records.trackInfo, records.startScreen, 0, paintState},
+             frame, fonts, damaged);
+  int inside = 0;
+  for (int y = 0; y < frame.height(); ++y) {
+    for (int x = 0; x < frame.width(); ++x) {
+      if (damaged.contains(QPoint(x, y))) {
+        inside += frame.pixel(x, y) == whole.pixel(x, y) ? 1 : 0;
+      } else {
+        ASSERT_EQ(frame.pixel(x, y), qRgb(1, 2, 3)) << x << "," << y;
+      }
+    }
+  }
+  EXPECT_EQ(inside, 240 * 28 + 30 * 30);  // the time text and the knob included
 }
 
 class TallPaintFrameTest : public PaintFrameTest {
