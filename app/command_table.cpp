@@ -74,17 +74,25 @@ void DeleteEverything(InputContext& context) {
 
 void Hide(InputContext& context) { context.window.MinimizeMainWindow(); }
 
-// Remembers where the window stood and shrinks it to its menu bar.
+// Remembers where the window stood and shrinks it to its menu bar. Minimize
+// and Maximize form a pair: while a rectangle is remembered the window is
+// collapsed already, and a second Minimize must not replace that rectangle
+// with the collapsed bar's, or Maximize could never give the window back.
 void Minimize(InputContext& context) {
+  if (context.savedWindowRect.bottom != 0) {
+    return;
+  }
   context.savedWindowRect = context.window.MainWindowRect();
   context.window.CollapseToMenuBar();
 }
 
-// Gives back the rectangle a Minimize remembered; before any Minimize there is
-// none and nothing happens.
+// Gives back the rectangle a Minimize remembered and forgets it, so that the
+// next Minimize remembers the window where it stands then; before any
+// Minimize there is none and nothing happens.
 void Maximize(InputContext& context) {
   if (context.savedWindowRect.bottom != 0) {
     context.window.RestoreWindow(context.savedWindowRect);
+    context.savedWindowRect = WindowRect{};
   }
 }
 

@@ -167,6 +167,30 @@ TEST_F(CommandTableTest, MaximizeGivesBackTheRectangleMinimizeRemembered) {
   EXPECT_EQ(rig.window.restored[0].bottom, 326);
 }
 
+TEST_F(CommandTableTest, OnlyAMaximizeAfterAMinimizeChangesTheWindow) {
+  rig.window.rect = WindowRect{5, 6, 245, 326};
+  Run(kCmdMinimize);
+  rig.window.rect = WindowRect{0, 0, 240, 26};  // collapsed to the menu bar
+  Run(kCmdMinimize);
+  EXPECT_EQ(rig.window.calls, (std::vector<std::string>{"collapse"}));
+  EXPECT_EQ(rig.savedWindowRect.bottom, 326);
+
+  Run(kCmdMaximize);
+  ASSERT_EQ(rig.window.restored.size(), 1u);
+  EXPECT_EQ(rig.window.restored[0].bottom, 326);
+  Run(kCmdMaximize);  // the pair is used up
+  EXPECT_EQ(rig.window.restored.size(), 1u);
+
+  // A later Minimize remembers the window where it stands by then.
+  rig.window.rect = WindowRect{50, 60, 290, 380};
+  Run(kCmdMinimize);
+  rig.window.rect = WindowRect{0, 0, 240, 26};
+  Run(kCmdMaximize);
+  ASSERT_EQ(rig.window.restored.size(), 2u);
+  EXPECT_EQ(rig.window.restored[1].left, 50);
+  EXPECT_EQ(rig.window.restored[1].bottom, 380);
+}
+
 TEST_F(CommandTableTest, UnknownIdsAreIgnored) {
   const int unknown[] = {0, 1, 40000, 40002, 40017, 40050, 40073, 77, -1};
   for (int id : unknown) {

@@ -169,6 +169,20 @@ TEST_F(MainWindowTest, MinimizeCollapsesToTheMenuBarAndMaximizeGivesTheWindowBac
   EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
+TEST_F(MainWindowTest, MinimizeTwiceThenMaximizeGivesTheWholeWindowBack) {
+  StartShown();
+  window->setGeometry(30, 40, 480, 748);
+  const QRect before = window->geometry();
+  MenuAction(kCmdMinimize)->trigger();
+  MenuAction(kCmdMinimize)->trigger();
+  EXPECT_EQ(window->size(), QSize(480, 52));
+
+  MenuAction(kCmdMaximize)->trigger();
+  EXPECT_FALSE(window->CollapsedToMenuBar());
+  EXPECT_EQ(window->geometry(), before);
+  EXPECT_EQ(window->MenuBar()->geometry(), QRect(0, 696, 480, 52));
+}
+
 TEST_F(MainWindowTest, BringingToFrontDropsTheKeepAboveFlag) {
   StartShown();
   MenuAction(kCmdMinimize)->trigger();
