@@ -1,6 +1,7 @@
 #include "app/qt_menu_bar.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QString>
@@ -16,11 +17,39 @@ QString FromLatin1(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Keeps each opened menu within the window's width: a menu wider than the
+// room right of its bar item (the last item on a 240-pixel screen) is moved
+// left until its right edge meets the window's.
+class MenuWithinWindow final : public QObject {
+ public:
+  explicit MenuWithinWindow(QMenuBar* bar) : QObject(bar), bar_(bar) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* menu = qobject_cast<QMenu*>(watched);
+    if (menu != nullptr && event->type() == QEvent::Show) {
+      const QWidget* window = bar_->window();
+      const int windowLeft = window->mapToGlobal(QPoint(0, 0)).x();
+      const int windowRight = windowLeft + window->width();
+      const int left = std::max(std::min(menu->x(), windowRight - menu->width()), windowLeft);
+      if (left != menu->x()) {
+        menu->move(left, menu->y());
+      }
+    }
+    return false;
+  }
+
+ private:
+  QMenuBar* bar_;
+};
+
 }  // namespace
 
 QMenuBar* CreateMainMenuBar(QWidget* parent, int height, std::function<void(int)> sendCommand) {
   auto* bar = new QMenuBar(parent);
   bar->setNativeMenuBar(false);
+  // The bar lies along the bottom of the device screen, so its menus open
+  // upwards, over the face, as they do on the handheld.
+  bar->setDefaultUp(true);
   bar->setFixedHeight(height);
   // The items fill the bar's height, with text sized for it.
   const MenuBarColour colour;
@@ -36,8 +65,10 @@ QMenuBar* CreateMainMenuBar(QWidget* parent, int height, std::function<void(int)
           .arg(fontPixels)
           .arg(std::max(verticalPadding, 0))
           .arg(fontPixels / 2));
+  auto* keepInside = new MenuWithinWindow(bar);
   for (const MenuPopup& popup : MainMenu()) {
     QMenu* menu = bar->addMenu(FromLatin1(popup.title));
+    menu->installEventFilter(keepInside);
     for (const MenuItem& item : popup.items) {
       if (item.id == 0) {
         menu->addSeparator();

@@ -183,6 +183,28 @@ TEST_F(MainWindowTest, MinimizeTwiceThenMaximizeGivesTheWholeWindowBack) {
   EXPECT_EQ(window->MenuBar()->geometry(), QRect(0, 696, 480, 52));
 }
 
+// The menu bar lies along the bottom of the device screen: its menus open
+// upwards, inside the window, at every screen size.
+TEST_F(MainWindowTest, MenusOpenUpwardsInsideTheWindow) {
+  for (const ScreenSize screen : {ScreenSize{240, 320}, ScreenSize{480, 640}}) {
+    StartShown(screen);
+    window->move(20, 10);
+    QMenuBar* bar = window->MenuBar();
+    for (QAction* popup : bar->actions()) {
+      QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(popup).center());
+      QMenu* menu = popup->menu();
+      ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000))
+          << popup->text().toStdString();
+      const QRect opened = menu->geometry();
+      const QRect inside(window->mapToGlobal(QPoint(0, 0)), window->size());
+      EXPECT_LE(opened.bottom(), bar->mapToGlobal(QPoint(0, 0)).y() - 1)
+          << screen.width << " " << popup->text().toStdString();
+      EXPECT_TRUE(inside.contains(opened)) << screen.width << " " << popup->text().toStdString();
+      menu->close();
+    }
+  }
+}
+
 TEST_F(MainWindowTest, BringingToFrontDropsTheKeepAboveFlag) {
   StartShown();
   MenuAction(kCmdMinimize)->trigger();
