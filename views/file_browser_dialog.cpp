@@ -70,6 +70,8 @@ void FileBrowserDialog::AddSoftKeys() {
     auto* button = new QPushButton(QString::fromUtf8(key.text), softKeyBar_);
     button->setObjectName(QString("softKey%1").arg(key.commandId));
     StyleBarButton(button, Scale());
+    // The keys share the bar's width equally, however long their texts are.
+    button->setSizePolicy(QSizePolicy::Ignored, button->sizePolicy().verticalPolicy());
     const int commandId = key.commandId;
     connect(button, &QPushButton::clicked, this, [this, commandId] { RunCommand(commandId); });
     row->addWidget(button, 1);

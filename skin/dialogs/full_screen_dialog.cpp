@@ -108,10 +108,14 @@ FullScreenDialog::FullScreenDialog(QWidget* mainWindow, const QString& buttonTex
 
   connect(topButton_, &QPushButton::clicked, this, &QDialog::accept);
 
+  // The size is fixed, not merely set: a layout would otherwise widen the
+  // dialog to its contents' minimum (a soft-key bar's buttons side by side)
+  // and let it stick out past a narrow main window.
   if (mainWindow != nullptr) {
-    setGeometry(QRect(mainWindow->mapToGlobal(QPoint(0, 0)), mainWindow->size()));
+    setFixedSize(mainWindow->size());
+    move(mainWindow->mapToGlobal(QPoint(0, 0)));
   } else {
-    resize(kFallbackWidth * scale, kFallbackHeight * scale);
+    setFixedSize(kFallbackWidth * scale, kFallbackHeight * scale);
   }
 }
 

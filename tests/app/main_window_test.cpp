@@ -223,6 +223,29 @@ void CloseNextModalDialog(QString* title) {
   });
 }
 
+// The full-screen dialogs cover the window exactly, whatever their contents
+// would like, at the four screens and at screens laid out as the smallest.
+TEST_F(MainWindowTest, FullScreenDialogsCoverTheWindowExactlyAtEveryScreenSize) {
+  const ScreenSize screens[] = {{240, 320}, {240, 400}, {480, 640}, {480, 800},
+                                {300, 300}, {200, 200}, {640, 480}};
+  for (const ScreenSize screen : screens) {
+    StartShown(screen);
+    window->move(20, 10);
+    const QRect covered(window->mapToGlobal(QPoint(0, 0)), window->size());
+    for (int id : {kCmdOpenFiles, kCmdAbout, kCmdOptions}) {
+      QRect dialogArea;
+      QTimer::singleShot(0, [&dialogArea] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+          dialogArea = dialog->geometry();
+          dialog->close();
+        }
+      });
+      MenuAction(id)->trigger();
+      EXPECT_EQ(dialogArea, covered) << screen.width << "x" << screen.height << " command " << id;
+    }
+  }
+}
+
 TEST_F(MainWindowTest, TheMenusOpenTheBrowserAndTheDialogsModally) {
   StartShown();
   Records().player.addMode = 1;
