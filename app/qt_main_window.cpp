@@ -262,6 +262,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   DestroyPlaylistView();
   core_.Shutdown();
   event->accept();
+  // A close that comes while a start-up message box waits for its answer
+  // (a termination signal, a logout) must not wait on that box: the box goes
+  // away unanswered, the start is given up and Start() returns false. The
+  // event loop's quit below cannot do it, as the program's own loop has not
+  // begun yet.
+  shell_.DismissOpenMessageBox();
   QCoreApplication::quit();
 }
 

@@ -18,12 +18,34 @@ void QtShell::InvalidateMainWindow() {
   }
 }
 
+bool QtShell::RunMessageBox(int icon, std::u16string_view caption, std::u16string_view text,
+                            int buttons, int yesButton) {
+  QMessageBox box(static_cast<QMessageBox::Icon>(icon), ToQString(caption), ToQString(text),
+                  static_cast<QMessageBox::StandardButtons>(buttons), &mainWindow_);
+  QMessageBox* const outer = openBox_;
+  const bool outerDismissed = openBoxDismissed_;
+  openBox_ = &box;
+  openBoxDismissed_ = false;
+  const int answer = box.exec();
+  const bool dismissed = openBoxDismissed_;
+  openBox_ = outer;
+  openBoxDismissed_ = outerDismissed;
+  return !dismissed && answer == yesButton;
+}
+
+void QtShell::DismissOpenMessageBox() {
+  if (openBox_ != nullptr && !openBoxDismissed_) {
+    openBoxDismissed_ = true;
+    openBox_->done(QMessageBox::No);
+  }
+}
+
 bool QtShell::AskYesNo(std::u16string_view caption, std::u16string_view text) {
   if (answerer_) {
     return answerer_(caption, text, true);
   }
-  return QMessageBox::warning(&mainWindow_, ToQString(caption), ToQString(text),
-                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  return RunMessageBox(QMessageBox::Warning, caption, text, QMessageBox::Yes | QMessageBox::No,
+                       QMessageBox::Yes);
 }
 
 void QtShell::ShowError(std::u16string_view caption, std::u16string_view text) {
@@ -31,7 +53,7 @@ void QtShell::ShowError(std::u16string_view caption, std::u16string_view text) {
     answerer_(caption, text, false);
     return;
   }
-  QMessageBox::critical(&mainWindow_, ToQString(caption), ToQString(text), QMessageBox::Ok);
+  RunMessageBox(QMessageBox::Critical, caption, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 std::uint32_t QtShell::TickMilliseconds() const {

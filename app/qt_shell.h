@@ -10,6 +10,8 @@
 
 #include "base/shell.h"
 
+class QMessageBox;
+
 namespace solvane {
 
 class QtShell final : public Shell {
@@ -32,6 +34,11 @@ class QtShell final : public Shell {
   // What a repaint request does; by default the whole main window is updated.
   void SetRepainter(std::function<void()> repainter) { repainter_ = std::move(repainter); }
 
+  // Closes the message box that is open, if any, as if it had been answered
+  // No: the program is ending (a termination signal, the desktop's close)
+  // and no box may keep it waiting.
+  void DismissOpenMessageBox();
+
   // For tests: answer message boxes without showing them.
   void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) { answerer_ = std::move(answerer); }
   // How often a repaint has been asked for.
@@ -41,8 +48,15 @@ class QtShell final : public Shell {
   QWidget& mainWindow_;
   std::u16string programFolder_;
   ScreenSize screen_;
+  // Shows a box owned by the main window and waits for its answer; false
+  // when it was dismissed rather than answered.
+  bool RunMessageBox(int icon, std::u16string_view caption, std::u16string_view text,
+                     int buttons, int yesButton);
+
   MessageBoxAnswerer answerer_;
   std::function<void()> repainter_;
+  QMessageBox* openBox_ = nullptr;
+  bool openBoxDismissed_ = false;
   int invalidations_ = 0;
 };
 

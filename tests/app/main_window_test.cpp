@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -202,6 +203,54 @@ TEST_F(MainWindowTest, MenusOpenUpwardsInsideTheWindow) {
       EXPECT_TRUE(inside.contains(opened)) << screen.width << " " << popup->text().toStdString();
       menu->close();
     }
+  }
+}
+
+// A termination signal (or a logout) while a real start-up box waits for its
+// answer takes the exit path once: the box goes away unanswered, the start is
+// given up and the state of the run is saved.
+TEST_F(MainWindowTest, ExitingWhileAStartUpBoxIsOpenClosesTheBoxAndGivesUpTheStart) {
+  const struct {
+    ScreenSize screen;
+    bool wideFace;
+    QMessageBox::Icon icon;
+  } cases[] = {{{300, 300}, true, QMessageBox::Warning},    // unsupported screen
+               {{480, 800}, false, QMessageBox::Critical}};  // the wide face is missing
+  for (const auto& startUp : cases) {
+    Make(startUp.screen, startUp.wideFace);
+    window->shell().SetMessageBoxAnswerer(nullptr);  // the real box this time
+    QMessageBox::Icon shown = QMessageBox::NoIcon;
+    QTimer::singleShot(50, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        shown = box->icon();
+      }
+      window->ExitProgram();
+    });
+    // Nothing here waits on a person: a box that outlives the exit is closed
+    // by this guard, and the test fails.
+    bool leftOpen = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&leftOpen] {
+      if (QWidget* box = QApplication::activeModalWidget()) {
+        leftOpen = true;
+        box->close();
+      }
+    });
+    guard.start(5000);
+
+    EXPECT_FALSE(window->Start());
+    guard.stop();
+    EXPECT_FALSE(leftOpen) << startUp.screen.width;
+    EXPECT_EQ(shown, startUp.icon);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(window->PollTimerActive());
+    const QByteArray saved = folder->ReadStateFile();
+    ASSERT_EQ(saved.size(), 600) << startUp.screen.width;
+    EXPECT_EQ(static_cast<int>(saved[556]), 0);  // the warning was never accepted
+    window.reset();
+    EXPECT_EQ(media.CallCount("close"), 1) << startUp.screen.width;  // the shutdown ran once
+    media.calls.clear();
   }
 }
 
