@@ -13,8 +13,6 @@ namespace solvane {
 
 namespace {
 
-const QColor kMarkBackground(255, 226, 140);
-
 PlaylistViewKey KeyOf(int qtKey) {
   switch (qtKey) {
     case Qt::Key_Up:
@@ -46,6 +44,7 @@ PlaylistViewWidget::PlaylistViewWidget(QWidget* clientArea, PlaybackContext& con
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setFrameShape(QFrame::Box);
   GiveListLook(this, scale);
+  KeepMarksVisibleUnderSelection(this);
   connect(this, &QTreeWidget::clicked, this, [this](const QModelIndex& index) { TapRow(index.row()); });
 }
 
@@ -96,14 +95,7 @@ QString PlaylistViewWidget::RowText(int row) const {
 }
 
 void PlaylistViewWidget::ShowMark(int row, bool marked) {
-  QTreeWidgetItem* item = row >= 0 ? topLevelItem(row) : nullptr;
-  if (item == nullptr) {
-    return;
-  }
-  QFont font = item->font(0);
-  font.setBold(marked);
-  item->setFont(0, font);
-  item->setBackground(0, marked ? QBrush(kMarkBackground) : QBrush());
+  ShowRowMark(row >= 0 ? topLevelItem(row) : nullptr, marked);
 }
 
 void PlaylistViewWidget::TapRow(int row) {

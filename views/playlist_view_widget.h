@@ -2,7 +2,8 @@
 // The playlist view: a one-column list over the lyric area of the main window.
 // A first tap on a row marks it, a second tap on the marked row plays it and
 // switches the view off; the arrow keys change the volume. The mark is a bold
-// font on an amber background, apart from the list's own selection.
+// font on an amber background, apart from the list's own selection, which
+// shows on a marked row as a frame so that the mark stays visible.
 
 #include <QTreeWidget>
 

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "playlist/file_browser.h"
 #include "playlist/playlist_ops.h"
 #include "views/file_browser_dialog.h"
@@ -258,6 +261,58 @@ TEST_F(PlaylistViewWidgetTest, TheMarkStaysApartFromTheSelectionAndArrowsChangeT
   EXPECT_EQ(records.shell.invalidations, 2);
   QTest::keyClick(view, Qt::Key_Right);
   EXPECT_EQ(records.media.volumePuts.size(), 2u);
+}
+
+// What a row shows, read from the drawn view: a point near the row's right
+// end, clear of its text, and a point on its top edge.
+struct RowPixels {
+  QColor inside;
+  QColor edge;
+};
+
+// The style shades its fills a little; a colour within a few steps per
+// channel is the same colour.
+::testing::AssertionResult Near(const QColor& drawn, const QColor& wanted, int steps = 6) {
+  const int apart = std::max({std::abs(drawn.red() - wanted.red()),
+                              std::abs(drawn.green() - wanted.green()),
+                              std::abs(drawn.blue() - wanted.blue())});
+  if (apart <= steps) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure() << drawn.name().toStdString() << " is not near "
+                                       << wanted.name().toStdString();
+}
+
+RowPixels DrawnRow(PlaylistViewWidget* view, int row) {
+  const QImage shot = view->viewport()->grab().toImage();
+  const QRect cell = view->visualRect(view->model()->index(row, 0));
+  return {shot.pixelColor(cell.right() - 8, cell.center().y()),
+          shot.pixelColor(cell.right() - 8, cell.top())};
+}
+
+TEST_F(PlaylistViewWidgetTest, TheMarkedRowReadsAsMarkedWhetherOrNotItIsSelected) {
+  const QColor mark(255, 226, 140);
+  Fill({u"one.mp3", u"two.mp3", u"three.mp3"}, 0);
+  view = MakeView();
+  ClickRow(view, 1);  // marks the row and selects it
+  ASSERT_EQ(view->MarkedRow(), 1);
+  ASSERT_EQ(view->currentIndex().row(), 1);
+  ASSERT_TRUE(view->topLevelItem(1)->isSelected());
+  const QColor selection = view->palette().color(QPalette::Highlight);
+  RowPixels marked = DrawnRow(view, 1);
+  // The style lays a faint focus tint over the current row; the mark shows
+  // through it, nothing like the selection's fill.
+  EXPECT_TRUE(Near(marked.inside, mark, 32));
+  EXPECT_FALSE(Near(marked.inside, selection, 64));
+  EXPECT_TRUE(Near(marked.edge, selection));  // the selection still shows, as a frame
+  EXPECT_TRUE(SaveScreenshot(mainWindow, "playlist_view_marked_and_selected"));
+
+  view->setCurrentItem(view->topLevelItem(2));  // the selection moves on alone
+  marked = DrawnRow(view, 1);
+  EXPECT_TRUE(Near(marked.inside, mark));
+  EXPECT_TRUE(Near(marked.edge, mark));
+  EXPECT_TRUE(Near(DrawnRow(view, 2).inside, selection));
+  EXPECT_TRUE(Near(DrawnRow(view, 0).inside, kListBackground));
 }
 
 TEST_F(PlaylistViewWidgetTest, DeletionsUpdateTheRowsAndDeleteAllLeavesThePlaceholder) {
