@@ -12,7 +12,7 @@ AppCore::AppCore(MediaControl& media, Shell& shell, SkinImages& images, WindowAc
       window_(window),
       playback_{records_.player, *records_.playlist, records_.lyrics, records_.trackInfo,
                 *records_.browser, media, shell},
-      services_(records_, media, shell, images) {}
+      services_(records_, media, shell, images, window) {}
 
 FaceScale AppCore::face() const {
   return FaceScale{records_.layout.skinScale, IsTallScreen(records_.layout.screenMode)};

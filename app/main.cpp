@@ -55,7 +55,8 @@ int main(int argc, char* argv[]) {
 
   solvane::RegisterTahomaFont();
   const std::unique_ptr<solvane::MediaControl> engine = solvane::CreateMediaEngine();
-  solvane::MainWindow window(*engine, solvane::MainWindowSettings{ProgramFolder(), DeviceScreen(), {}});
+  solvane::MainWindow window(*engine,
+                             solvane::MainWindowSettings{ProgramFolder(), DeviceScreen(), {}, true});
   // The signals are caught before anything can see this instance running.
   const solvane::ExitSignals exitSignals([&window] { window.ExitProgram(); });
   instance.Listen([&window] {

@@ -2,6 +2,9 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QWindow>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -22,6 +25,10 @@
 
 namespace solvane {
 namespace {
+
+// How long the start-up waits at most for the window to be mapped before it
+// goes on.
+constexpr qint64 kShowWaitMs = 200;
 
 void AskDesktopToBlankTheDisplay() {
   // Arguments as a list: nothing here goes through a shell. A desktop without
@@ -106,6 +113,22 @@ void MainWindow::SetKeptAbove(bool above) {
   if (visible) {
     show();  // changing the flag hides the window
   }
+}
+
+void MainWindow::ShowBeforeTrackStart() {
+  if (!settings_.showBeforeTrackStart) {
+    return;
+  }
+  show();
+  // Until the window is mapped and painted, briefly; user input waits for
+  // the start-up to end.
+  QElapsedTimer waited;
+  waited.start();
+  while (!waited.hasExpired(kShowWaitMs) &&
+         (windowHandle() == nullptr || !windowHandle()->isExposed())) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
+  }
+  repaint();
 }
 
 // --- dialogs ------------------------------------------------------------------

@@ -31,6 +31,9 @@ struct MainWindowSettings {
   ScreenSize screen;             // the device screen the window stands for
   // Blanks the display; the default asks the desktop to.
   std::function<void()> turnScreenOff;
+  // Whether the window shows itself during the start-up, before a last file
+  // starts, instead of waiting for the caller's show().
+  bool showBeforeTrackStart = false;
 };
 
 class MainWindow final : public QWidget, public WindowActions {
@@ -65,6 +68,7 @@ class MainWindow final : public QWidget, public WindowActions {
   int FaceHeight() const { return faceHeight_; }
 
   // WindowActions
+  void ShowBeforeTrackStart() override;
   void ShowFileBrowser() override;
   void ShowAboutDialog() override;
   void ShowOptionsDialog() override;

@@ -36,6 +36,11 @@ bool RunStartup(StartupRecords& records) {
   options.firstStartDone = 1;
   services.ComputeFaceLayout();
 
+  // The window comes first; the track start, which waits for the engine to
+  // preroll the file, follows with every effect in the same order.
+  if (options.playLastFileAtStartup != 0 && playback.playlist.playlistCount > 0) {
+    services.ShowWindowBeforeTrackStart();
+  }
   StartLastFileIfWanted(playback, options);
   ArmResumeIfWanted(playback, options);
   if (options.useBackgroundImage != 0) {

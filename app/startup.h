@@ -25,6 +25,10 @@ class StartupServices {
   virtual bool CheckScreen() = 0;
   virtual void ComputeFaceLayout() = 0;
   virtual void LoadBackgroundImage() = 0;
+  // Shows the window and lets it map and paint before the start-up starts
+  // the last file, whose preroll the engine waits for. Nothing by default:
+  // the window is then shown once the start-up is over.
+  virtual void ShowWindowBeforeTrackStart() {}
   virtual void SaveStateFile() = 0;
   virtual void ReleaseSkinImages() = 0;
 };

@@ -23,6 +23,9 @@ class WindowActions {
   virtual ~WindowActions() = default;
 
   // Modal dialogs owned by the main window. The file browser reads addMode.
+  // Shows the main window and lets it map and paint, during the start-up;
+  // nothing where the window is shown only after the start-up.
+  virtual void ShowBeforeTrackStart() {}
   virtual void ShowFileBrowser() = 0;
   virtual void ShowAboutDialog() = 0;
   virtual void ShowOptionsDialog() = 0;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,8 @@ class RecordingServices : public StartupServices {
   std::int32_t trackChosenAtScreenCheck = -1;
   std::int32_t firstStartDoneAtLayout = -1;
   std::size_t urlsAtLayout = 99;
+  std::size_t urlsAtShow = 99;
+  std::int32_t trackChosenAtShow = -1;
   std::int32_t storedPosition = 0;
   std::int32_t positionAtSave = -1;
 
@@ -61,6 +64,11 @@ class RecordingServices : public StartupServices {
     urlsAtLayout = rig_.media.urls.size();
   }
   void LoadBackgroundImage() override { steps.emplace_back("background"); }
+  void ShowWindowBeforeTrackStart() override {
+    steps.emplace_back("show");
+    urlsAtShow = rig_.media.urls.size();
+    trackChosenAtShow = rig_.player.trackChosen;
+  }
   void SaveStateFile() override {
     steps.emplace_back("save");
     positionAtSave = rig_.player.playPosition;
@@ -132,6 +140,24 @@ TEST_F(StartupTest, PlaysTheLastFileOnlyAfterTheLayoutAndArmsTheResume) {
   EXPECT_EQ(rig.player.resumePending, 1);
 }
 
+TEST_F(StartupTest, WindowShowsBeforeTheLastFileStartsAndTheStepsKeepTheirOrder) {
+  services.storedOptions.playLastFileAtStartup = 1;
+  services.storedOptions.useBackgroundImage = 1;
+  EXPECT_TRUE(Start());
+  EXPECT_EQ(services.steps,
+            (std::vector<std::string>{"texts", "load", "screen", "layout", "show", "background"}));
+  // Shown with the restored playlist chosen, before the engine got the file.
+  EXPECT_EQ(services.urlsAtShow, 0u);
+  EXPECT_EQ(services.trackChosenAtShow, 1);
+  EXPECT_EQ(rig.media.urls.size(), 1u);
+}
+
+TEST_F(StartupTest, WithoutALastFileToPlayTheWindowShowsAfterTheStart) {
+  services.storedOptions.playLastFileAtStartup = 0;
+  EXPECT_TRUE(Start());
+  EXPECT_EQ(std::count(services.steps.begin(), services.steps.end(), "show"), 0);
+}
+
 TEST_F(StartupTest, AnEmptyRestoredPlaylistChoosesNothing) {
   services.storedEntries = 0;
   services.storedOptions.playLastFileAtStartup = 1;
@@ -139,6 +165,7 @@ TEST_F(StartupTest, AnEmptyRestoredPlaylistChoosesNothing) {
   EXPECT_TRUE(Start());
   EXPECT_EQ(rig.player.trackChosen, 0);
   EXPECT_TRUE(rig.media.urls.empty());
+  EXPECT_EQ(std::count(services.steps.begin(), services.steps.end(), "show"), 0);
   EXPECT_EQ(rig.player.resumePending, 0);
 }
 
