@@ -4,13 +4,17 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QScreen>
+#include <QStringList>
+#include <QUrl>
 
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "app/command_line.h"
 #include "app/device_screen.h"
+#include "app/opened_files.h"
 #include "app/qt_engine.h"
 #include "app/qt_exit_signals.h"
 #include "app/qt_main_window.h"
@@ -37,6 +41,22 @@ solvane::ScreenSize DeviceScreen() {
     text = std::string_view(requested.constData(), static_cast<std::size_t>(requested.size()));
   }
   return solvane::ChooseDeviceScreen(text, available);
+}
+
+// The files and folders named after the program's name, as absolute paths;
+// "file://" URIs are taken as the files they name.
+std::vector<std::u16string> CommandLinePaths() {
+  std::vector<std::u16string> paths;
+  const QStringList arguments = QCoreApplication::arguments();
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    const QUrl url(argument);
+    const QString path = url.isLocalFile() ? url.toLocalFile() : argument;
+    if (!path.isEmpty() && !path.startsWith(u'-')) {
+      paths.push_back(QFileInfo(path).absoluteFilePath().toStdU16String());
+    }
+  }
+  return paths;
 }
 
 }  // namespace
@@ -68,6 +88,7 @@ int main(int argc, char* argv[]) {
   if (!window.Start()) {
     return 0;  // the start was given up; the state is saved already
   }
+  solvane::OpenFiles(window.core().playback(), CommandLinePaths());
   window.show();
   return application.exec();
 }

@@ -8,6 +8,7 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <algorithm>
 #include <csignal>
@@ -59,9 +60,10 @@ class ProcessTest : public ::testing::Test {
   }
 
   // Starts the first player and waits until it listens for later starts.
-  void StartFirst(const QString& screen = QStringLiteral("480x800")) {
+  void StartFirst(const QString& screen = QStringLiteral("480x800"),
+                  const QStringList& arguments = {}) {
     Prepare(first, screen);
-    first.start(Program(), {});
+    first.start(Program(), arguments);
     ASSERT_TRUE(first.waitForStarted());
     ASSERT_TRUE(QTest::qWaitFor(
         [this] {
@@ -136,6 +138,21 @@ TEST_F(ProcessTest, TerminationSignalsEndTheProgramWhileTheStartUpWarningWaits) 
     EXPECT_EQ(saved.left(4), QByteArray("SV_P"));
     EXPECT_EQ(static_cast<int>(saved[556]), 0);  // the warning was never accepted
   }
+}
+
+// A file named on the command line becomes the whole playlist, which the
+// state file saved at the exit holds.
+TEST_F(ProcessTest, AFileOnTheCommandLineIsOpened) {
+  const QString song = dir.filePath(QStringLiteral("Opened Song.aif"));
+  ASSERT_TRUE(QFile::copy(QStringLiteral(SOLVANE_SOURCE_DIR "/tests/media/tone.aif"), song));
+  StartFirst(QStringLiteral("480x800"), {QUrl::fromLocalFile(song).toString()});
+  ASSERT_EQ(::kill(static_cast<pid_t>(first.processId()), SIGTERM), 0);
+  ASSERT_TRUE(first.waitForFinished(kStartDeadlineMs));
+  const QByteArray saved = StateFile();
+  const QString name = QStringLiteral("Opened Song.aif");
+  const QByteArray wideName(reinterpret_cast<const char*>(name.utf16()), name.size() * 2);
+  EXPECT_GT(saved.size(), 600);
+  EXPECT_TRUE(saved.contains(wideName));
 }
 
 TEST_F(ProcessTest, ASocketLeftByACrashedPlayerDoesNotBlockTheNextStart) {

@@ -1,0 +1,103 @@
+// Files and folders from the command line open as the browser's Open mode
+// opens them, over real folders the tests make and a scripted engine.
+
+#include "app/opened_files.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/fakes/fake_media_control.h"
+#include "tests/fakes/made_folder.h"
+#include "tests/fakes/playback_records.h"
+#include "tests/fakes/recording_shell.h"
+
+namespace solvane::testing {
+namespace {
+
+class OpenedFilesTest : public ::testing::Test {
+ protected:
+  bool Open(const std::vector<std::u16string>& paths) {
+    PlaybackContext playback = records.ContextWith(media, shell);
+    return OpenFiles(playback, paths);
+  }
+
+  std::vector<std::u16string> Entries() const {
+    std::vector<std::u16string> paths;
+    for (std::int32_t i = 0; i < records.playlist->playlistCount; ++i) {
+      paths.push_back(std::u16string(WideView(records.playlist->folder[i])) +
+                      std::u16string(WideView(records.playlist->fileName[i])));
+    }
+    return paths;
+  }
+
+  void AddOldEntry() {
+    WideCopy(records.playlist->folder[0], u"/old/");
+    WideCopy(records.playlist->fileName[0], u"old.mp3");
+    records.playlist->playlistCount = 1;
+  }
+
+  MadeFolder disk;
+  PlaybackRecords records;
+  FakeMediaControl media;
+  RecordingShell shell;
+};
+
+TEST_F(OpenedFilesTest, AFolderOpensItsMediaFilesInListingOrderAndPlaysTheFirst) {
+  for (const char* name : {"Album/11 Eleven.mp3", "Album/2 Two.mp3", "Album/01 One.mp3",
+                           "Album/cover.jpg", "Album/Extras/x.mp3"}) {
+    disk.File(name);
+  }
+  AddOldEntry();
+  const std::u16string album = disk.Wide() + u"Album/";
+  ASSERT_TRUE(Open({disk.Wide() + u"Album"}));
+  EXPECT_EQ(Entries(), (std::vector<std::u16string>{album + u"01 One.mp3", album + u"2 Two.mp3",
+                                                     album + u"11 Eleven.mp3"}));
+  EXPECT_EQ(records.playlist->currentIndex, 0);
+  ASSERT_EQ(media.urls.size(), 1u);
+  EXPECT_EQ(media.urls.front(), album + u"01 One.mp3");
+}
+
+TEST_F(OpenedFilesTest, FilesAreTakenAsNamedWhateverTheirEndingBesideFolders) {
+  disk.File("a/song.ogg");
+  disk.File("b/1.wav");
+  disk.File("b/2.wav");
+  ASSERT_TRUE(Open({disk.Wide() + u"a/song.ogg", disk.Wide() + u"b/", u"relative.mp3",
+                    u"", disk.Wide() + u"a/missing.mp3"}));
+  EXPECT_EQ(Entries(), (std::vector<std::u16string>{disk.Wide() + u"a/song.ogg",
+                                                     disk.Wide() + u"b/1.wav",
+                                                     disk.Wide() + u"b/2.wav",
+                                                     disk.Wide() + u"a/missing.mp3"}));
+}
+
+TEST_F(OpenedFilesTest, NothingToOpenLeavesThePlaylistAsItWas) {
+  disk.Folder("empty");
+  AddOldEntry();
+  EXPECT_FALSE(Open({}));
+  EXPECT_FALSE(Open({disk.Wide() + u"empty", u"not/absolute.mp3",
+                     u"/" + std::u16string(300, u'n') + u".mp3"}));
+  EXPECT_EQ(Entries(), std::vector<std::u16string>{u"/old/old.mp3"});
+  EXPECT_TRUE(media.urls.empty());
+}
+
+TEST_F(OpenedFilesTest, StopsAtThreeHundredEntries) {
+  std::vector<std::u16string> paths;
+  for (int i = 0; i < 310; ++i) {
+    paths.push_back(u"/music/" + std::u16string(u"t") + Wide(std::to_string(i)) + u".mp3");
+  }
+  Open(paths);
+  ASSERT_EQ(records.playlist->playlistCount, kPlaylistCapacity);
+  EXPECT_EQ(Entries().back(), u"/music/t299.mp3");
+}
+
+TEST_F(OpenedFilesTest, AFileTheEngineRefusesIsNotPlaying) {
+  disk.File("bad.mp3");
+  media.refusedUrls.push_back(disk.Wide() + u"bad.mp3");
+  EXPECT_FALSE(Open({disk.Wide() + u"bad.mp3"}));
+  EXPECT_EQ(records.playlist->playlistCount, 1);
+  EXPECT_EQ(records.player.playing, 0);
+}
+
+}  // namespace
+}  // namespace solvane::testing
