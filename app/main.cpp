@@ -88,7 +88,8 @@ int main(int argc, char* argv[]) {
   if (!window.Start()) {
     return 0;  // the start was given up; the state is saved already
   }
-  solvane::OpenFiles(window.core().playback(), CommandLinePaths());
   window.show();
+  // After the window shows: a track start waits for the engine to preroll.
+  solvane::OpenFiles(window.core().playback(), CommandLinePaths());
   return application.exec();
 }
