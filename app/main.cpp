@@ -18,6 +18,7 @@
 #include "app/qt_engine.h"
 #include "app/qt_exit_signals.h"
 #include "app/qt_main_window.h"
+#include "app/qt_mpris.h"
 #include "app/qt_single_instance.h"
 #include "face/qt_fonts.h"
 
@@ -89,6 +90,11 @@ int main(int argc, char* argv[]) {
     return 0;  // the start was given up; the state is saved already
   }
   window.show();
+  // The desktop's media controls follow the records after every tick.
+  solvane::MprisService mpris(window);
+  if (mpris.Register()) {
+    QObject::connect(&window.PollTimer(), &QTimer::timeout, &mpris, [&mpris] { mpris.Publish(); });
+  }
   // After the window shows: a track start waits for the engine to preroll.
   solvane::OpenFiles(window.core().playback(), CommandLinePaths());
   return application.exec();

@@ -62,6 +62,8 @@ class MainWindow final : public QWidget, public WindowActions {
   AppCore& core() { return core_; }
   QtShell& shell() { return shell_; }
   bool PollTimerActive() const { return pollTimer_.isActive(); }
+  // The 100 ms tick; whatever follows the records connects to its timeout.
+  QTimer& PollTimer() { return pollTimer_; }
   bool CollapsedToMenuBar() const { return collapsed_; }
   PlaylistViewWidget* PlaylistView() const { return playlistView_; }
   QMenuBar* MenuBar() const { return menuBar_; }

@@ -13,6 +13,7 @@ PACKAGES=(
   libtag1-dev fonts-wine
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  dbus playerctl
 )
 
 missing=()
