@@ -11,6 +11,16 @@ constexpr std::int64_t kSeekTolerance = 1'500'000;
 
 std::string Utf8Of(std::u16string_view text) { return WideToUtf8(text).value_or(std::string()); }
 
+std::string LyricText(const char* field) {
+  return field == nullptr ? std::string() : std::string(field, strnlen(field, kLyricTextField));
+}
+
+// The tag's text, else the lyric header's (UTF-8 already), else nothing.
+std::string FirstOf(const char16_t (&tag)[kTrackInfoField], const char* lyricHeader) {
+  const std::u16string_view text = WideView(tag);
+  return text.empty() ? LyricText(lyricHeader) : Utf8Of(text);
+}
+
 std::string LyricLineOf(const MprisSources& sources) {
   const LyricState& lyrics = sources.lyrics;
   if (sources.player.lyricsPresent == 0 || sources.player.trackLoaded == 0 ||
@@ -18,8 +28,7 @@ std::string LyricLineOf(const MprisSources& sources) {
       lyrics.currentLine >= kLyricWindowSlots) {
     return {};
   }
-  const char* line = lyrics.lineText[lyrics.currentLine];
-  return std::string(line, strnlen(line, kLyricTextField));
+  return LyricText(lyrics.lineText[lyrics.currentLine]);
 }
 
 MprisMetadata MetadataOf(const MprisSources& sources) {
@@ -37,10 +46,16 @@ MprisMetadata MetadataOf(const MprisSources& sources) {
     }
   }
   metadata.lengthMicros = std::int64_t{player.trackDuration} * kMicrosPerTenth;
-  const std::u16string_view tagTitle = WideView(sources.trackInfo.mediaTitle);
-  metadata.title = Utf8Of(tagTitle.empty() ? WideView(player.currentTitle) : tagTitle);
-  metadata.artist = Utf8Of(WideView(sources.trackInfo.mediaAuthor));
-  metadata.album = Utf8Of(WideView(sources.trackInfo.mediaAlbum));
+  // The media's own tags first, then the lyric file's header; the title
+  // falls back to the file name, as the face shows it.
+  const bool header = player.lyricsPresent != 0;
+  const TrackInfo& tags = sources.trackInfo;
+  metadata.title = FirstOf(tags.mediaTitle, header ? sources.lyrics.title : nullptr);
+  if (metadata.title.empty()) {
+    metadata.title = Utf8Of(WideView(player.currentTitle));
+  }
+  metadata.artist = FirstOf(tags.mediaAuthor, header ? sources.lyrics.artist : nullptr);
+  metadata.album = FirstOf(tags.mediaAlbum, header ? sources.lyrics.album : nullptr);
   metadata.lyricLine = LyricLineOf(sources);
   return metadata;
 }

@@ -74,6 +74,14 @@ TEST_F(MprisStateTest, MetadataNamesTheEntryAndPrefersTheTags) {
   EXPECT_EQ(snapshot.metadata.title, "two.mp3");  // no tags read yet: the file name
   EXPECT_EQ(snapshot.metadata.path, "/music/two.mp3");
 
+  // Without tags the lyric file's header names the song.
+  records.player.lyricsPresent = 1;
+  std::strcpy(records.lyrics.title, "Harbour Lights");
+  std::strcpy(records.lyrics.album, "Tide Tables");
+  snapshot = Snapshot();
+  EXPECT_EQ(snapshot.metadata.title, "Harbour Lights");
+  EXPECT_EQ(snapshot.metadata.album, "Tide Tables");
+
   WideCopy(records.trackInfo.mediaTitle, u"Zwei Lieder \u00fcber");
   WideCopy(records.trackInfo.mediaAuthor, u"Someone");
   snapshot = Snapshot();
