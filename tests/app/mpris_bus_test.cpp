@@ -283,6 +283,35 @@ TEST_F(MprisBusTest, TheDesktopSeesAndSteersThePlayer) {
       QByteArray(reinterpret_cast<const char*>(name.utf16()), name.size() * 2)));
 }
 
+// Each new lyric line is one PropertiesChanged carrying the metadata alone.
+TEST_F(MprisBusTest, ALyricLineChangeSendsOneSignal) {
+  QFile lyrics(Path("sung.lrc"));
+  ASSERT_TRUE(lyrics.open(QIODevice::WriteOnly));
+  lyrics.write("[00:01.00]one\n[00:02.00]two\n[00:03.00]three\n[00:29.00]end\n");
+  lyrics.close();
+  WriteSilence(Path("sung.wav"), 30);
+  Start(player, QStringLiteral("instance.socket"), {Path("sung.wav")});
+  ASSERT_TRUE(WaitFor([this] { return bus.interface()->isServiceRegistered(kName).value(); }));
+  ASSERT_TRUE(WaitFor([this] {
+    return Metadata().value(QStringLiteral("xesam:asText")).toString() == QStringLiteral("three");
+  }));
+  QTest::qWait(300);
+  QStringList lines;
+  for (const QVariantMap& change : log.changes) {
+    const QVariantMap metadata = qdbus_cast<QVariantMap>(change.value(QStringLiteral("Metadata")));
+    if (!metadata.isEmpty()) {
+      lines.append(metadata.value(QStringLiteral("xesam:asText")).toString());
+    }
+  }
+  EXPECT_EQ(lines.count(QStringLiteral("two")), 1) << lines.join(u',').toStdString();
+  EXPECT_EQ(lines.count(QStringLiteral("three")), 1) << lines.join(u',').toStdString();
+  ASSERT_GE(log.changes.size(), 2);
+  // From the second line on, playing changes nothing but the line.
+  for (qsizetype i = log.changes.size() - 2; i < log.changes.size(); ++i) {
+    EXPECT_EQ(log.changes[i].keys(), QStringList{QStringLiteral("Metadata")});
+  }
+}
+
 TEST_F(MprisBusTest, ASecondPlayerTakesTheInstanceName) {
   StartPlayer();
   Start(other, QStringLiteral("other.socket"), {});
