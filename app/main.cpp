@@ -15,6 +15,7 @@
 #include "app/command_line.h"
 #include "app/device_screen.h"
 #include "app/opened_files.h"
+#include "app/program_folders.h"
 #include "app/qt_engine.h"
 #include "app/qt_exit_signals.h"
 #include "app/qt_main_window.h"
@@ -76,8 +77,10 @@ int main(int argc, char* argv[]) {
 
   solvane::RegisterTahomaFont();
   const std::unique_ptr<solvane::MediaControl> engine = solvane::CreateMediaEngine();
-  solvane::MainWindow window(*engine,
-                             solvane::MainWindowSettings{ProgramFolder(), DeviceScreen(), {}, true});
+  const solvane::ProgramFolders folders = solvane::ProgramFoldersOnThisSystem(ProgramFolder());
+  solvane::MainWindowSettings settings{folders.user, DeviceScreen(), {}, true};
+  settings.dataFolder = folders.data;
+  solvane::MainWindow window(*engine, std::move(settings));
   // The signals are caught before anything can see this instance running.
   const solvane::ExitSignals exitSignals([&window] { window.ExitProgram(); });
   instance.Listen([&window] {

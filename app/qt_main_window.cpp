@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QEventLoop>
 #include <QWindow>
 #include <QKeyEvent>
@@ -18,6 +19,7 @@
 #include "app/key_input.h"
 #include "app/qt_menu_bar.h"
 #include "face/qt_frame.h"
+#include "resources/resource_paths.h"
 #include "views/file_browser_dialog.h"
 #include "views/playlist_view_widget.h"
 #include "skin/dialogs/about_dialog.h"
@@ -25,6 +27,15 @@
 
 namespace solvane {
 namespace {
+
+// The program's icon at every size it is drawn at.
+QIcon ApplicationIcon() {
+  QIcon icon;
+  for (const int size : kApplicationIconSizes) {
+    icon.addFile(QString::fromLatin1(kApplicationIconResource).arg(size), QSize(size, size));
+  }
+  return icon;
+}
 
 // How long the start-up waits at most for the window to be mapped before it
 // goes on.
@@ -55,9 +66,12 @@ MainWindow::MainWindow(MediaControl& media, MainWindowSettings settings)
       startScale_(SkinScaleFor(settings_.screen)),
       faceHeight_(FaceAreaHeight(settings_.screen, startScale_)),
       menuHeight_(MenuBarHeight(startScale_)),
-      shell_(*this, settings_.programFolder, settings_.screen),
+      shell_(*this, settings_.programFolder,
+             settings_.dataFolder.empty() ? settings_.programFolder : settings_.dataFolder,
+             settings_.screen),
       core_(media, shell_, images_, *this) {
   setWindowTitle(QStringLiteral("Solvane"));
+  setWindowIcon(ApplicationIcon());
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);

@@ -27,13 +27,15 @@ namespace solvane {
 class PlaylistViewWidget;
 
 struct MainWindowSettings {
-  std::u16string programFolder;  // ends with '/'
+  std::u16string programFolder;  // the user's files; ends with '/'
   ScreenSize screen;             // the device screen the window stands for
   // Blanks the display; the default asks the desktop to.
   std::function<void()> turnScreenOff;
   // Whether the window shows itself during the start-up, before a last file
   // starts, instead of waiting for the caller's show().
   bool showBeforeTrackStart = false;
+  // Where "wvrc.sv" is read from, ending with '/'; empty: the program folder.
+  std::u16string dataFolder = {};
 };
 
 class MainWindow final : public QWidget, public WindowActions {

@@ -21,13 +21,18 @@ class QtShell final : public Shell {
   using MessageBoxAnswerer =
       std::function<bool(std::u16string_view caption, std::u16string_view text, bool yesNo)>;
 
-  QtShell(QWidget& mainWindow, std::u16string programFolder, ScreenSize screen)
-      : mainWindow_(mainWindow), programFolder_(std::move(programFolder)), screen_(screen) {}
+  QtShell(QWidget& mainWindow, std::u16string programFolder, std::u16string dataFolder,
+          ScreenSize screen)
+      : mainWindow_(mainWindow),
+        programFolder_(std::move(programFolder)),
+        dataFolder_(std::move(dataFolder)),
+        screen_(screen) {}
 
   void InvalidateMainWindow() override;
   bool AskYesNo(std::u16string_view caption, std::u16string_view text) override;
   void ShowError(std::u16string_view caption, std::u16string_view text) override;
   std::u16string ProgramFolder() const override { return programFolder_; }
+  std::u16string DataFolder() const override { return dataFolder_; }
   ScreenSize PrimaryScreenSize() const override { return screen_; }
   std::uint32_t TickMilliseconds() const override;
 
@@ -47,6 +52,7 @@ class QtShell final : public Shell {
  private:
   QWidget& mainWindow_;
   std::u16string programFolder_;
+  std::u16string dataFolder_;
   ScreenSize screen_;
   // Shows a box owned by the main window and waits for its answer; false
   // when it was dismissed rather than answered.

@@ -1,5 +1,11 @@
 #include "app/skin_startup_services.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "base/wide_text.h"
+
 #include "playback/playback_control.h"
 #include "playlist/state_file.h"
 #include "skin/background_image.h"
@@ -27,8 +33,13 @@ void SkinStartupServices::LoadBackgroundImage() {
 }
 
 void SkinStartupServices::SaveStateFile() {
-  SaveState(StateFilePath(shell_.ProgramFolder()), records_.options, *records_.playlist,
-            records_.player, GetVolume(media_));
+  const std::u16string path = StateFilePath(shell_.ProgramFolder());
+  if (!SaveState(path, records_.options, *records_.playlist, records_.player, GetVolume(media_))) {
+    // The user is told where and why rather than losing the playlist quietly.
+    const int reason = errno;
+    std::fprintf(stderr, "solvane: cannot save %s: %s\n",
+                 WideToUtf8(path).value_or("the state file").c_str(), std::strerror(reason));
+  }
 }
 
 void SkinStartupServices::ReleaseSkinImages() {

@@ -26,8 +26,14 @@ class Shell {
   // A message box with only an OK button, owned by the main window.
   virtual void ShowError(std::u16string_view caption, std::u16string_view text) = 0;
 
-  // The folder of the program's own executable, ending with '/'.
+  // The folder of the user's files (the state file, background images),
+  // ending with '/': the program's own folder, unless the program is
+  // installed where the user cannot write.
   virtual std::u16string ProgramFolder() const = 0;
+
+  // The folder the program's data ("wvrc.sv") comes from, ending with '/':
+  // the program folder, unless the program is installed.
+  virtual std::u16string DataFolder() const { return ProgramFolder(); }
 
   // The size of the device screen (the main window).
   virtual ScreenSize PrimaryScreenSize() const = 0;

@@ -16,6 +16,10 @@ inline constexpr const char kLargeDocumentIconResource[] = ":/icons/document_32.
 
 inline constexpr const char kWideFaceFileName[] = "wvrc.sv";
 
+// The program's icon, drawn at each of these sizes; "%1" stands for the size.
+inline constexpr const char kApplicationIconResource[] = ":/icons/app/solvane_%1.png";
+inline constexpr int kApplicationIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
 // The built-in bitmap or icon known by its resource number: 151 face image,
 // 120 sprite sheet, 162 large sprite sheet, 147 product logo, 155 maker logo,
 // 135/136 folder/document icon, 166/164 their 32-pixel forms. Any other

@@ -12,7 +12,7 @@ PACKAGES=(
   gstreamer1.0-plugins-ugly gstreamer1.0-libav timgm6mb-soundfont
   libtag1-dev fonts-wine
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth desktop-file-utils
   dbus playerctl
 )
 

@@ -17,12 +17,12 @@ constexpr std::u16string_view kMissingSkinFileText =
     u"Error. Important file is missing or not enough memory.\nContact with Morwick";
 constexpr std::u16string_view kSkinDataFileName = u"wvrc.sv";
 
-// The skin data file's path in the program's folder. A path that does not fit
+// The skin data file's path in the program's data folder. A path that does not fit
 // a path field is refused rather than cut, so a cut name never opens a
 // different file.
 std::unique_ptr<Bitmap> LoadSkinDataFile(Shell& shell, SkinImages& images) {
   char16_t path[kPathField] = {};
-  if (!WideCopy(path, shell.ProgramFolder()) || !WideAppend(path, kSkinDataFileName)) {
+  if (!WideCopy(path, shell.DataFolder()) || !WideAppend(path, kSkinDataFileName)) {
     return nullptr;
   }
   return images.LoadFile(WideView(path));

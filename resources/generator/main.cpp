@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir out(args[1]);
-    for (const char* sub : {"skin", "about", "icons"}) out.mkpath(QLatin1String(sub));
+    for (const char* sub : {"skin", "about", "icons", "icons/app"}) out.mkpath(QLatin1String(sub));
 
     QString conflicts;
     const QImage sheet240 = BuildSpriteSheet(conflicts);
@@ -115,6 +115,9 @@ int main(int argc, char** argv) {
     for (const int size : {16, 32}) {
         ok &= Save(FolderIcon(size), out.filePath(QStringLiteral("icons/folder_%1.png").arg(size)));
         ok &= Save(DocumentIcon(size), out.filePath(QStringLiteral("icons/document_%1.png").arg(size)));
+    }
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        ok &= Save(ApplicationIcon(size), out.filePath(QStringLiteral("icons/app/solvane_%1.png").arg(size)));
     }
     if (args.size() == 4) {
         QDir previews(args[3]);

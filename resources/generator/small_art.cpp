@@ -140,4 +140,21 @@ QImage DocumentIcon(int size) {
     return image;
 }
 
+QImage ApplicationIcon(int size) {
+    QImage image = TransparentCanvas(size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    // The product logo's picture on a rounded tile: a note beside three lyric
+    // lines, the middle one lit like the current line.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Vertical(1, 31, pal::kLyricTop, pal::kLyricBottom));
+    p.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
+    PaintNote(p, QPointF(9, 21.5), 13, pal::kAccentLight);
+    p.fillRect(QRectF(19, 9, 9, 2.5), QColor(103, 105, 118));
+    p.fillRect(QRectF(19, 14.5, 10, 2.5), QColor(254, 252, 180));
+    p.fillRect(QRectF(19, 20, 7, 2.5), QColor(103, 105, 118));
+    return image;
+}
+
 }  // namespace skin_art
