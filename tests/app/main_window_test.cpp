@@ -69,6 +69,9 @@ class MainWindowTest : public ::testing::Test {
 TEST_F(MainWindowTest, StandsForTheDeviceScreenWithTheMenuBarAtTheBottom) {
   StartShown();
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Solvane"));
+  // The program's icon, at the sizes the desktop asks for.
+  EXPECT_TRUE(window->windowIcon().availableSizes().contains(QSize(16, 16)));
+  EXPECT_TRUE(window->windowIcon().availableSizes().contains(QSize(256, 256)));
   EXPECT_EQ(window->size(), QSize(480, 748));
   EXPECT_EQ(window->MenuBar()->geometry(), QRect(0, 696, 480, 52));
   EXPECT_TRUE(window->PollTimerActive());
