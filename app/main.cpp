@@ -71,7 +71,12 @@ int main(int argc, char* argv[]) {
 
   QApplication application(argc, argv);
   solvane::SingleInstance instance(solvane::InstanceName());
-  if (instance.AskRunningInstanceToShow()) {
+  const std::vector<std::u16string> commandLinePaths = CommandLinePaths();
+  QStringList forwarded;
+  for (const std::u16string& path : commandLinePaths) {
+    forwarded.push_back(QString::fromStdU16String(path));
+  }
+  if (instance.HandToRunningInstance(forwarded)) {
     return 0;
   }
 
@@ -83,10 +88,16 @@ int main(int argc, char* argv[]) {
   solvane::MainWindow window(*engine, std::move(settings));
   // The signals are caught before anything can see this instance running.
   const solvane::ExitSignals exitSignals([&window] { window.ExitProgram(); });
-  instance.Listen([&window] {
-    if (window.core().records().lifecycle.started) {
-      window.BringToFront();
+  instance.Listen([&window](const QStringList& paths) {
+    if (!window.core().records().lifecycle.started) {
+      return;
     }
+    std::vector<std::u16string> opened;
+    for (const QString& path : paths) {
+      opened.push_back(path.toStdU16String());
+    }
+    solvane::OpenFiles(window.core().playback(), opened);
+    window.BringToFront();
   });
 
   if (!window.Start()) {
@@ -99,6 +110,6 @@ int main(int argc, char* argv[]) {
     QObject::connect(&window.PollTimer(), &QTimer::timeout, &mpris, [&mpris] { mpris.Publish(); });
   }
   // After the window shows: a track start waits for the engine to preroll.
-  solvane::OpenFiles(window.core().playback(), CommandLinePaths());
+  solvane::OpenFiles(window.core().playback(), commandLinePaths);
   return application.exec();
 }

@@ -155,6 +155,23 @@ TEST_F(ProcessTest, AFileOnTheCommandLineIsOpened) {
   EXPECT_TRUE(saved.contains(wideName));
 }
 
+TEST_F(ProcessTest, ASecondStartHandsItsFileToTheRunningPlayer) {
+  const QString song = dir.filePath(QStringLiteral("Handed \u00e9 Song.aif"));
+  ASSERT_TRUE(QFile::copy(QStringLiteral(SOLVANE_SOURCE_DIR "/tests/media/tone.aif"), song));
+  StartFirst();
+  Prepare(second);
+  second.start(Program(), {song});
+  ASSERT_TRUE(second.waitForFinished(kStartDeadlineMs));
+  EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(second.exitCode(), 0);
+  QTest::qWait(500);
+  ASSERT_EQ(::kill(static_cast<pid_t>(first.processId()), SIGTERM), 0);
+  ASSERT_TRUE(first.waitForFinished(kStartDeadlineMs));
+  const QString name = QStringLiteral("Handed \u00e9 Song.aif");
+  const QByteArray wideName(reinterpret_cast<const char*>(name.utf16()), name.size() * 2);
+  EXPECT_TRUE(StateFile().contains(wideName));
+}
+
 TEST_F(ProcessTest, ASocketLeftByACrashedPlayerDoesNotBlockTheNextStart) {
   // A bound socket file that nobody listens on.
   const QByteArray path = QFile::encodeName(SocketName());

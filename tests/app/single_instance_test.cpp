@@ -1,6 +1,8 @@
 #include "app/qt_single_instance.h"
 
 #include <QFile>
+#include <QLocalSocket>
+#include <QtEndian>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,6 +13,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 namespace solvane {
 namespace {
@@ -24,16 +28,16 @@ class SingleInstanceTest : public ::testing::Test {
 TEST_F(SingleInstanceTest, ALaterStartAsksTheFirstToShowItself) {
   SingleInstance first(Name());
   int shown = 0;
-  ASSERT_TRUE(first.Listen([&shown] { ++shown; }));
+  ASSERT_TRUE(first.Listen([&shown](const QStringList&) { ++shown; }));
 
   SingleInstance later(Name());
-  EXPECT_TRUE(later.AskRunningInstanceToShow());
+  EXPECT_TRUE(later.HandToRunningInstance({}));
   EXPECT_TRUE(QTest::qWaitFor([&shown] { return shown == 1; }));
 }
 
 TEST_F(SingleInstanceTest, NobodyAnswersWhenNoPlayerRuns) {
   SingleInstance alone(Name());
-  EXPECT_FALSE(alone.AskRunningInstanceToShow());
+  EXPECT_FALSE(alone.HandToRunningInstance({}));
 }
 
 TEST_F(SingleInstanceTest, ASocketLeftBehindIsTakenOver) {
@@ -47,12 +51,72 @@ TEST_F(SingleInstanceTest, ASocketLeftBehindIsTakenOver) {
   ::close(stale);
 
   SingleInstance next(Name());
-  EXPECT_FALSE(next.AskRunningInstanceToShow());
+  EXPECT_FALSE(next.HandToRunningInstance({}));
   int shown = 0;
-  ASSERT_TRUE(next.Listen([&shown] { ++shown; }));
+  ASSERT_TRUE(next.Listen([&shown](const QStringList&) { ++shown; }));
   SingleInstance later(Name());
-  EXPECT_TRUE(later.AskRunningInstanceToShow());
+  EXPECT_TRUE(later.HandToRunningInstance({}));
   EXPECT_TRUE(QTest::qWaitFor([&shown] { return shown == 1; }));
+}
+
+TEST_F(SingleInstanceTest, ALaterStartHandsOverItsPaths) {
+  SingleInstance first(Name());
+  std::vector<QStringList> received;
+  ASSERT_TRUE(first.Listen([&received](const QStringList& paths) { received.push_back(paths); }));
+
+  // Names with spaces, newlines and non-Latin letters arrive unchanged.
+  const QStringList paths = {QStringLiteral("/music/a song.mp3"),
+                             QStringLiteral("/music/line\nbreak/\u00e9t\u00e9.wma"),
+                             QStringLiteral("/music/folder")};
+  SingleInstance later(Name());
+  EXPECT_TRUE(later.HandToRunningInstance(paths));
+  ASSERT_TRUE(QTest::qWaitFor([&received] { return received.size() == 1; }));
+  EXPECT_EQ(received[0], paths);
+}
+
+// A connection that claims an oversized message, one that says nothing, and
+// more idle connections than are kept open: the instance drops them and
+// still takes the next start's message.
+TEST_F(SingleInstanceTest, DropsOversizedSilentAndSurplusConnections) {
+  SingleInstance first(Name());
+  QStringList received;
+  ASSERT_TRUE(first.Listen([&received](const QStringList& paths) { received += paths; }));
+
+  QLocalSocket oversized;
+  oversized.connectToServer(Name());
+  ASSERT_TRUE(oversized.waitForConnected(1000));
+  QByteArray head(4, '\0');
+  qToBigEndian<quint32>(400u * 1024 * 1024, head.data());
+  oversized.write(head + QByteArray(4096, 'x'));
+  ASSERT_TRUE(oversized.waitForBytesWritten(1000));
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&oversized] { return oversized.state() == QLocalSocket::UnconnectedState; }, 2000));
+
+  std::vector<std::unique_ptr<QLocalSocket>> idle;
+  for (int i = 0; i < 200; ++i) {
+    idle.push_back(std::make_unique<QLocalSocket>());
+    idle.back()->connectToServer(Name());
+  }
+  QTest::qWait(100);
+  SingleInstance later(Name());
+  // This start may find the backlog full while this thread waits; either way
+  // it must not block the instance.
+  later.HandToRunningInstance({QStringLiteral("/music/x.mp3")});
+  // The surplus is refused at once; the rest is dropped after a few seconds,
+  // after which a later start gets through again.
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&idle] {
+        return std::all_of(idle.begin(), idle.end(), [](const auto& socket) {
+          return socket->state() == QLocalSocket::UnconnectedState;
+        });
+      },
+      10000));
+  EXPECT_TRUE(later.HandToRunningInstance({QStringLiteral("/music/y.mp3")}));
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&received] { return received.contains(QStringLiteral("/music/y.mp3")); }, 5000));
+  // Nothing from the oversized or idle connections was taken as a start.
+  received.removeAll(QStringLiteral("/music/x.mp3"));
+  EXPECT_EQ(received, QStringList{QStringLiteral("/music/y.mp3")});
 }
 
 TEST(InstanceName, IsPerUserUnlessOverridden) {
