@@ -2,11 +2,13 @@
 // main window and its event loop.
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QScreen>
 #include <QStringList>
 #include <QUrl>
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -14,7 +16,7 @@
 
 #include "app/command_line.h"
 #include "app/device_screen.h"
-#include "app/opened_files.h"
+#include "app/forwarded_files.h"
 #include "app/program_folders.h"
 #include "app/qt_engine.h"
 #include "app/qt_exit_signals.h"
@@ -88,15 +90,24 @@ int main(int argc, char* argv[]) {
   solvane::MainWindow window(*engine, std::move(settings));
   // The signals are caught before anything can see this instance running.
   const solvane::ExitSignals exitSignals([&window] { window.ExitProgram(); });
-  instance.Listen([&window](const QStringList& paths) {
-    if (!window.core().records().lifecycle.started) {
-      return;
-    }
+  // The command line's files and those of later starts: a burst of starts
+  // (a file manager starting one per file) ends with all its files listed.
+  solvane::ForwardedFiles receivedFiles;
+  QElapsedTimer clock;
+  clock.start();
+  const auto now = [&clock] { return static_cast<std::uint32_t>(clock.elapsed()); };
+  // Files that come in while the player starts join its command line's.
+  std::vector<std::u16string> startingFiles = commandLinePaths;
+  instance.Listen([&window, &receivedFiles, &now, &startingFiles](const QStringList& paths) {
     std::vector<std::u16string> opened;
     for (const QString& path : paths) {
       opened.push_back(path.toStdU16String());
     }
-    solvane::OpenFiles(window.core().playback(), opened);
+    if (!window.core().records().lifecycle.started) {
+      startingFiles.insert(startingFiles.end(), opened.begin(), opened.end());
+      return;
+    }
+    receivedFiles.Receive(window.core().playback(), opened, now());
     window.BringToFront();
   });
 
@@ -110,6 +121,6 @@ int main(int argc, char* argv[]) {
     QObject::connect(&window.PollTimer(), &QTimer::timeout, &mpris, [&mpris] { mpris.Publish(); });
   }
   // After the window shows: a track start waits for the engine to preroll.
-  solvane::OpenFiles(window.core().playback(), commandLinePaths);
+  receivedFiles.Receive(window.core().playback(), startingFiles, now());
   return application.exec();
 }

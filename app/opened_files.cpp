@@ -54,9 +54,10 @@ bool Fits(const Entry& entry) {
   return entry.folder.size() < kPathField && entry.name.size() < kPathField;
 }
 
-}  // namespace
-
-bool OpenFiles(PlaybackContext& playback, std::span<const std::u16string> paths) {
+// The entries the paths name, in order: files as named, folders' media files
+// in listing order; relative paths and entries too long for their fields are
+// left out.
+std::vector<Entry> CollectEntries(std::span<const std::u16string> paths) {
   std::vector<Entry> entries;
   for (const std::u16string& path : paths) {
     if (path.empty() || path.front() != u'/') {
@@ -69,21 +70,39 @@ bool OpenFiles(PlaybackContext& playback, std::span<const std::u16string> paths)
     }
   }
   std::erase_if(entries, [](const Entry& entry) { return !Fits(entry); });
-  if (entries.empty()) {
-    return false;
-  }
-  Playlist& playlist = playback.playlist;
-  playlist.playlistCount = 0;
+  return entries;
+}
+
+std::int32_t Append(Playlist& playlist, const std::vector<Entry>& entries) {
+  std::int32_t added = 0;
   for (const Entry& entry : entries) {
-    if (playlist.playlistCount == kPlaylistCapacity) {
+    if (playlist.playlistCount >= kPlaylistCapacity) {
       break;
     }
     WideCopy(playlist.folder[playlist.playlistCount], entry.folder);
     WideCopy(playlist.fileName[playlist.playlistCount], entry.name);
     ++playlist.playlistCount;
+    ++added;
   }
+  return added;
+}
+
+}  // namespace
+
+bool OpenFiles(PlaybackContext& playback, std::span<const std::u16string> paths) {
+  const std::vector<Entry> entries = CollectEntries(paths);
+  if (entries.empty()) {
+    return false;
+  }
+  Playlist& playlist = playback.playlist;
+  playlist.playlistCount = 0;
+  Append(playlist, entries);
   playlist.currentIndex = 0;
   return StartTrack(playback, 0) == 1;
+}
+
+std::int32_t AddFiles(Playlist& playlist, std::span<const std::u16string> paths) {
+  return Append(playlist, CollectEntries(paths));
 }
 
 }  // namespace solvane

@@ -2,9 +2,11 @@
 // Files and folders handed to the player on its command line, opened as the
 // browser's Open mode opens what the user takes.
 
+#include <cstdint>
 #include <span>
 #include <string>
 
+#include "base/playlist.h"
 #include "playback/playback_control.h"
 
 namespace solvane {
@@ -16,5 +18,10 @@ namespace solvane {
 // folder or name would not fit its field is skipped. When no path gives an
 // entry, the playlist stays as it was. True when an entry started.
 bool OpenFiles(PlaybackContext& playback, std::span<const std::u16string> paths);
+
+// Appends what the paths name, as OpenFiles collects it, as the browser's Add
+// mode does: nothing starts and the current entry stays. Stops when the
+// playlist is full; returns how many entries were added.
+std::int32_t AddFiles(Playlist& playlist, std::span<const std::u16string> paths);
 
 }  // namespace solvane

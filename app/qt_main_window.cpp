@@ -75,6 +75,7 @@ MainWindow::MainWindow(MediaControl& media, MainWindowSettings settings)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
+  setAcceptDrops(true);
   shell_.SetRepainter([this] { RepaintChangedParts(); });
   setFixedSize(settings_.screen.width, faceHeight_ + menuHeight_);
 

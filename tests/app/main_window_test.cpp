@@ -6,6 +6,13 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
 
 #include <memory>
 
@@ -402,6 +409,52 @@ TEST_F(MainWindowTest, AMissingWideFaceEndsTheStartWithAnError) {
   EXPECT_FALSE(window->Start());
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].substr(0, 14), u"Solvane Error|");
+}
+
+}  // namespace
+}  // namespace solvane::testing
+
+namespace solvane::testing {
+namespace {
+
+// Files and folders dropped on the window join the playlist as "Add Files"
+// adds them; nothing starts and what is not a local file is not taken.
+TEST_F(MainWindowTest, DroppedFilesAndFoldersAreAddedToThePlaylist) {
+  StartShown();
+  AddEntry(u"kept.mp3");
+  QTemporaryDir music;
+  ASSERT_TRUE(QDir(music.path()).mkdir(QStringLiteral("Album")));
+  for (const char* name : {"Album/2 Two.mp3", "Album/10 Ten.mp3", "loose.wav"}) {
+    QFile file(music.filePath(QString::fromUtf8(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  const std::size_t startsBefore = media.urls.size();
+
+  QMimeData remote;
+  remote.setUrls({QUrl(QStringLiteral("https://example.org/song.mp3"))});
+  QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &remote, Qt::LeftButton, Qt::NoModifier);
+  refused.setAccepted(false);
+  QCoreApplication::sendEvent(window.get(), &refused);
+  EXPECT_FALSE(refused.isAccepted());
+
+  QMimeData dropped;
+  dropped.setUrls({QUrl::fromLocalFile(music.filePath(QStringLiteral("Album"))),
+                   QUrl::fromLocalFile(music.filePath(QStringLiteral("loose.wav")))});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+  enter.setAccepted(false);
+  QCoreApplication::sendEvent(window.get(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window.get(), &drop);
+
+  const Playlist& playlist = *Records().playlist;
+  ASSERT_EQ(playlist.playlistCount, 4);
+  const std::u16string album = music.filePath(QStringLiteral("Album/")).toStdU16String();
+  EXPECT_EQ(std::u16string(WideView(playlist.folder[1])) + std::u16string(WideView(playlist.fileName[1])),
+            album + u"2 Two.mp3");
+  EXPECT_EQ(std::u16string(WideView(playlist.fileName[2])), u"10 Ten.mp3");
+  EXPECT_EQ(std::u16string(WideView(playlist.fileName[3])), u"loose.wav");
+  EXPECT_EQ(media.urls.size(), startsBefore);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include "app/opened_files.h"
 
+#include "app/forwarded_files.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -97,6 +99,64 @@ TEST_F(OpenedFilesTest, AFileTheEngineRefusesIsNotPlaying) {
   EXPECT_FALSE(Open({disk.Wide() + u"bad.mp3"}));
   EXPECT_EQ(records.playlist->playlistCount, 1);
   EXPECT_EQ(records.player.playing, 0);
+}
+
+}  // namespace
+}  // namespace solvane::testing
+
+namespace solvane::testing {
+namespace {
+
+using Paths = std::vector<std::u16string>;
+
+// Dropped files are appended as "Add Files" appends: nothing starts, the
+// current entry stays, and a full playlist takes no more.
+TEST_F(OpenedFilesTest, AddingAppendsWithoutStartingAndStopsWhenFull) {
+  disk.File("Album/1 One.mp3");
+  disk.File("Album/2 Two.wav");
+  disk.File("loose.aif");
+  AddOldEntry();
+  EXPECT_EQ(AddFiles(*records.playlist, Paths{disk.Wide() + u"Album", disk.Wide() + u"loose.aif",
+                                          u"relative.mp3"}),
+            3);
+  EXPECT_EQ(Entries(), (std::vector<std::u16string>{u"/old/old.mp3", disk.Wide() + u"Album/1 One.mp3",
+                                                     disk.Wide() + u"Album/2 Two.wav",
+                                                     disk.Wide() + u"loose.aif"}));
+  EXPECT_EQ(records.playlist->currentIndex, 0);
+  EXPECT_TRUE(media.urls.empty());
+
+  records.playlist->playlistCount = kPlaylistCapacity - 1;
+  EXPECT_EQ(AddFiles(*records.playlist, Paths{disk.Wide() + u"Album"}), 1);
+  EXPECT_EQ(records.playlist->playlistCount, kPlaylistCapacity);
+  EXPECT_EQ(AddFiles(*records.playlist, Paths{disk.Wide() + u"loose.aif"}), 0);
+}
+
+class ForwardedFilesTest : public OpenedFilesTest {
+ protected:
+  bool Receive(const std::vector<std::u16string>& paths, std::uint32_t nowMs) {
+    PlaybackContext playback = records.ContextWith(media, shell);
+    return forwarded.Receive(playback, paths, nowMs);
+  }
+  ForwardedFiles forwarded;
+};
+
+// A burst of starts, each with a file, ends with every file in the playlist;
+// a later set replaces it as a new Open does.
+TEST_F(ForwardedFilesTest, SetsOfOneBurstJoinTheFirstALaterSetReplacesThem) {
+  for (const char* name : {"a.mp3", "b.mp3", "c.mp3", "d.mp3"}) {
+    disk.File(name);
+  }
+  AddOldEntry();
+  EXPECT_FALSE(Receive({}, 0));
+  EXPECT_TRUE(Receive({disk.Wide() + u"a.mp3"}, 1000));
+  EXPECT_TRUE(Receive({disk.Wide() + u"b.mp3"}, 1500));
+  EXPECT_TRUE(Receive({disk.Wide() + u"c.mp3"}, 3000));  // within the window of the one before
+  EXPECT_EQ(Entries(), (std::vector<std::u16string>{disk.Wide() + u"a.mp3", disk.Wide() + u"b.mp3",
+                                                     disk.Wide() + u"c.mp3"}));
+  EXPECT_EQ(media.urls.size(), 1u);  // only the first set started playing
+
+  EXPECT_TRUE(Receive({disk.Wide() + u"d.mp3"}, 3000 + ForwardedFiles::kJoinWindowMs));
+  EXPECT_EQ(Entries(), (std::vector<std::u16string>{disk.Wide() + u"d.mp3"}));
 }
 
 }  // namespace
