@@ -78,7 +78,8 @@ int main(int argc, char* argv[]) {
   for (const std::u16string& path : commandLinePaths) {
     forwarded.push_back(QString::fromStdU16String(path));
   }
-  if (instance.HandToRunningInstance(forwarded)) {
+  const solvane::SingleInstance::Claim claim = instance.ClaimOrHandOver(forwarded);
+  if (claim == solvane::SingleInstance::Claim::kHandedOver) {
     return 0;
   }
 
@@ -98,18 +99,20 @@ int main(int argc, char* argv[]) {
   const auto now = [&clock] { return static_cast<std::uint32_t>(clock.elapsed()); };
   // Files that come in while the player starts join its command line's.
   std::vector<std::u16string> startingFiles = commandLinePaths;
-  instance.Listen([&window, &receivedFiles, &now, &startingFiles](const QStringList& paths) {
-    std::vector<std::u16string> opened;
-    for (const QString& path : paths) {
-      opened.push_back(path.toStdU16String());
-    }
-    if (!window.core().records().lifecycle.started) {
-      startingFiles.insert(startingFiles.end(), opened.begin(), opened.end());
-      return;
-    }
-    receivedFiles.Receive(window.core().playback(), opened, now());
-    window.BringToFront();
-  });
+  if (claim == solvane::SingleInstance::Claim::kPlayer) {
+    instance.Listen([&window, &receivedFiles, &now, &startingFiles](const QStringList& paths) {
+      std::vector<std::u16string> opened;
+      for (const QString& path : paths) {
+        opened.push_back(path.toStdU16String());
+      }
+      if (!window.core().records().lifecycle.started) {
+        startingFiles.insert(startingFiles.end(), opened.begin(), opened.end());
+        return;
+      }
+      receivedFiles.Receive(window.core().playback(), opened, now());
+      window.BringToFront();
+    });
+  }
 
   if (!window.Start()) {
     return 0;  // the start was given up; the state is saved already

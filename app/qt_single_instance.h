@@ -5,6 +5,7 @@
 // that many bytes: the paths in UTF-8, each ended by a NUL.
 
 #include <QLocalServer>
+#include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -13,16 +14,30 @@
 
 namespace solvane {
 
-// The socket's name: SOLVANE_INSTANCE_NAME when set (tests run side by side
-// with it), else one name per user.
+// The socket's path: SOLVANE_INSTANCE_NAME when set (tests run side by side
+// with it), else "solvane.socket" in the user's runtime folder
+// ($XDG_RUNTIME_DIR, else a private folder of the user's). Empty when no
+// folder the user alone owns and can use is found.
 QString InstanceName();
 
 class SingleInstance : public QObject {
  public:
-  explicit SingleInstance(QString name) : name_(std::move(name)) {}
+  // The lock file lies beside the socket: `name` + ".lock".
+  explicit SingleInstance(QString name);
+
+  enum class Claim {
+    kPlayer,      // this process holds the lock: it is the player
+    kHandedOver,  // a running player took this start's files; this process ends
+    kUnguarded,   // no lock could be had in time: this process plays unguarded
+  };
+  // Takes the lock before anything listens, so of starts at the same time one
+  // alone becomes the player; the others hand their paths to it once it
+  // listens, trying again until `deadlineMs` has passed.
+  Claim ClaimOrHandOver(const QStringList& paths, int deadlineMs = 20000);
 
   // True when another instance answered on the socket and took `paths`
-  // (none: it comes to the front); this process should then end.
+  // (none: it comes to the front); this process should then end. A socket
+  // that is not the user's own is never spoken to.
   bool HandToRunningInstance(const QStringList& paths);
 
   // Listens for later starts; each message runs `receive` with its paths. A
@@ -36,6 +51,7 @@ class SingleInstance : public QObject {
   void Accept();
 
   QString name_;
+  QLockFile lock_;
   QLocalServer server_;
   std::function<void(const QStringList&)> receive_;
   int openConnections_ = 0;

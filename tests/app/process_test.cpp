@@ -11,6 +11,8 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <memory>
+#include <vector>
 #include <csignal>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -68,6 +70,18 @@ class ProcessTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitFor(
         [this] {
           return QFile::exists(SocketName()) || first.state() == QProcess::NotRunning;
+        },
+        kStartDeadlineMs));
+    ASSERT_EQ(first.state(), QProcess::Running);
+  }
+
+  // Waits until the first player answers on its socket.
+  void WaitUntilFirstListens() {
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] {
+          QLocalSocket probe;
+          probe.connectToServer(SocketName());
+          return probe.waitForConnected(100) || first.state() != QProcess::Running;
         },
         kStartDeadlineMs));
     ASSERT_EQ(first.state(), QProcess::Running);
@@ -188,18 +202,80 @@ TEST_F(ProcessTest, ASocketLeftByACrashedPlayerDoesNotBlockTheNextStart) {
   Prepare(first);
   first.start(Program(), {});
   ASSERT_TRUE(first.waitForStarted());
-  ASSERT_TRUE(QTest::qWaitFor(
-      [this] {
-        QLocalSocket probe;
-        probe.connectToServer(SocketName());
-        return probe.waitForConnected(100) || first.state() != QProcess::Running;
-      },
-      kStartDeadlineMs));
-  ASSERT_EQ(first.state(), QProcess::Running);
+  WaitUntilFirstListens();
 
   Prepare(second);
   second.start(Program(), {});
   ASSERT_TRUE(second.waitForFinished(2000));
+  EXPECT_EQ(second.exitCode(), 0);
+  EXPECT_EQ(first.state(), QProcess::Running);
+}
+
+}  // namespace
+}  // namespace solvane::testing
+
+namespace solvane::testing {
+namespace {
+
+// Ten starts at the same moment, each with a file: one becomes the player,
+// every other hands its file over and ends with success, and the player's
+// playlist holds all ten.
+TEST_F(ProcessTest, TenSimultaneousStartsLeaveOnePlayerHoldingEveryFile) {
+  constexpr int kStarts = 10;
+  std::vector<std::unique_ptr<QProcess>> starts;
+  QStringList names;
+  for (int i = 0; i < kStarts; ++i) {
+    names << QStringLiteral("Song %1.aif").arg(i);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SOLVANE_SOURCE_DIR "/tests/media/tone.aif"),
+                            dir.filePath(names.back())));
+    starts.push_back(std::make_unique<QProcess>());
+    Prepare(*starts.back());
+  }
+  for (int i = 0; i < kStarts; ++i) {
+    starts[i]->start(Program(), {dir.filePath(names[i])});
+  }
+  QProcess* player = nullptr;
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&starts] {
+        return std::count_if(starts.begin(), starts.end(), [](const auto& p) {
+                 return p->state() == QProcess::NotRunning;
+               }) == kStarts - 1;
+      },
+      kStartDeadlineMs * 2));
+  for (const auto& start : starts) {
+    if (start->state() != QProcess::NotRunning) {
+      player = start.get();
+      continue;
+    }
+    EXPECT_EQ(start->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(start->exitCode(), 0);
+  }
+  ASSERT_NE(player, nullptr);
+  QTest::qWait(1000);  // the last hand-overs are taken in
+  ASSERT_EQ(::kill(static_cast<pid_t>(player->processId()), SIGTERM), 0);
+  ASSERT_TRUE(player->waitForFinished(kStartDeadlineMs));
+  const QByteArray saved = StateFile();
+  for (const QString& name : names) {
+    const QByteArray wideName(reinterpret_cast<const char*>(name.utf16()), name.size() * 2);
+    EXPECT_TRUE(saved.contains(wideName)) << name.toStdString();
+  }
+}
+
+// A plain file where the socket should be neither stops the player nor is
+// taken for one: the player replaces it and later starts reach the player.
+TEST_F(ProcessTest, APlainFileAtTheSocketPathIsReplaced) {
+  {
+    QFile plain(SocketName());
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.write("not a socket");
+  }
+  Prepare(first);
+  first.start(Program(), {});
+  ASSERT_TRUE(first.waitForStarted());
+  WaitUntilFirstListens();
+  Prepare(second);
+  second.start(Program(), {});
+  ASSERT_TRUE(second.waitForFinished(kStartDeadlineMs));
   EXPECT_EQ(second.exitCode(), 0);
   EXPECT_EQ(first.state(), QProcess::Running);
 }

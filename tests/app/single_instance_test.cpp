@@ -119,12 +119,60 @@ TEST_F(SingleInstanceTest, DropsOversizedSilentAndSurplusConnections) {
   EXPECT_EQ(received, QStringList{QStringLiteral("/music/y.mp3")});
 }
 
-TEST(InstanceName, IsPerUserUnlessOverridden) {
+// Of two claims on one name the first holds the lock; the second, finding
+// nobody listening yet, keeps trying until its deadline.
+TEST_F(SingleInstanceTest, OneClaimHoldsTheLockAndALaterOneHandsOverOnceItListens) {
+  SingleInstance first(Name());
+  ASSERT_EQ(first.ClaimOrHandOver({}), SingleInstance::Claim::kPlayer);
+  SingleInstance early(Name());
+  EXPECT_EQ(early.ClaimOrHandOver({}, 100), SingleInstance::Claim::kUnguarded);
+
+  QStringList received;
+  ASSERT_TRUE(first.Listen([&received](const QStringList& paths) { received += paths; }));
+  SingleInstance later(Name());
+  EXPECT_EQ(later.ClaimOrHandOver({QStringLiteral("/music/a.mp3")}, 1000),
+            SingleInstance::Claim::kHandedOver);
+  EXPECT_TRUE(QTest::qWaitFor([&received] { return !received.isEmpty(); }));
+  EXPECT_EQ(received, QStringList{QStringLiteral("/music/a.mp3")});
+}
+
+// A socket that another user owns is never spoken to, nor is a plain file.
+TEST_F(SingleInstanceTest, ASocketOfAnotherUserOrAPlainFileIsNotTrusted) {
+  {
+    QFile plain(Name());
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+  }
+  SingleInstance probe(Name());
+  EXPECT_FALSE(probe.HandToRunningInstance({}));
+  ASSERT_TRUE(QFile::remove(Name()));
+
+  if (::geteuid() != 0) {
+    GTEST_SKIP() << "giving a socket to another user needs root";
+  }
+  SingleInstance first(Name());
+  int received = 0;
+  ASSERT_TRUE(first.Listen([&received](const QStringList&) { ++received; }));
+  ASSERT_EQ(::chown(QFile::encodeName(Name()).constData(), 65534, 65534), 0);
+  EXPECT_FALSE(probe.HandToRunningInstance({}));
+  QTest::qWait(50);
+  EXPECT_EQ(received, 0);
+}
+
+TEST(InstanceName, LiesInThePrivateRuntimeFolderUnlessOverridden) {
   qunsetenv("SOLVANE_INSTANCE_NAME");
-  EXPECT_EQ(InstanceName(), QStringLiteral("solvane-%1").arg(getuid()));
+  QTemporaryDir runtime;  // made readable by its owner alone
+  const QByteArray before = qgetenv("XDG_RUNTIME_DIR");
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+  EXPECT_EQ(InstanceName(), runtime.filePath(QStringLiteral("solvane.socket")));
+  // A runtime folder others may enter is not used.
+  QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                            QFile::ReadOther | QFile::ExeOther);
+  EXPECT_EQ(InstanceName(),
+            QStringLiteral("/tmp/solvane-%1/solvane.socket").arg(::geteuid()));
   qputenv("SOLVANE_INSTANCE_NAME", "/tmp/elsewhere");
   EXPECT_EQ(InstanceName(), QStringLiteral("/tmp/elsewhere"));
   qunsetenv("SOLVANE_INSTANCE_NAME");
+  qputenv("XDG_RUNTIME_DIR", before);
 }
 
 }  // namespace
