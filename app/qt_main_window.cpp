@@ -72,6 +72,7 @@ MainWindow::MainWindow(MediaControl& media, MainWindowSettings settings)
       core_(media, shell_, images_, *this) {
   setWindowTitle(QStringLiteral("Solvane"));
   setWindowIcon(ApplicationIcon());
+  core_.playback().lyricDecoder = &lyricDecoder_;
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);

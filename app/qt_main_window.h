@@ -18,6 +18,7 @@
 #include "face/face_damage.h"
 #include "face/face_overlays.h"
 #include "face/qt_fonts.h"
+#include "lyrics/icu_legacy_decoder.h"
 #include "skin/qt_skin_images.h"
 
 class QMenuBar;
@@ -110,6 +111,7 @@ class MainWindow final : public QWidget, public WindowActions {
   int menuHeight_;
   QtShell shell_;
   QtSkinImages images_;
+  IcuLegacyDecoder lyricDecoder_;
   AppCore core_;
   QTimer pollTimer_;
   QMenuBar* menuBar_ = nullptr;

@@ -1,11 +1,13 @@
-// Reading a track's lyric file whole into memory. Nothing is parsed here; the
-// bytes are kept exactly as read.
+// Reading a track's lyric file whole into memory and turning it into UTF-8.
+// Nothing is parsed here; valid UTF-8 is kept exactly as read.
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <new>
 
 #include "base/regular_file.h"
+#include "lyrics/lyric_decoding.h"
 #include "lyrics/lyric_path.h"
 #include "lyrics/lyrics.h"
 #include "lyrics/time_tag.h"
@@ -41,9 +43,32 @@ void ReleaseLyricFile(LyricState& lyrics) {
   lyrics.tagCount = 0;
 }
 
+// Brings `content` (`byteCount` bytes as read) to UTF-8 in place where it
+// already is, or into new storage. False when that storage cannot be had.
+bool ConvertToUtf8(std::unique_ptr<std::uint8_t[]>& content, std::size_t& byteCount,
+                   const LegacyTextDecoder* legacy) {
+  Utf8Reading reading =
+      ReadAsUtf8(std::string_view(reinterpret_cast<const char*>(content.get()), byteCount), legacy);
+  if (!reading.converted) {
+    if (reading.keepFrom > 0) {
+      byteCount -= reading.keepFrom;
+      std::memmove(content.get(), content.get() + reading.keepFrom, byteCount);
+    }
+    return true;
+  }
+  const std::string& text = *reading.converted;
+  content.reset(new (std::nothrow) std::uint8_t[text.size()]);
+  if (!content) {
+    return false;
+  }
+  std::memcpy(content.get(), text.data(), text.size());
+  byteCount = text.size();
+  return true;
+}
+
 }  // namespace
 
-bool LoadLyricFile(LyricState& lyrics, std::u16string_view trackPath) {
+bool LoadLyricFile(LyricState& lyrics, std::u16string_view trackPath, const LegacyTextDecoder* legacy) {
   const std::optional<std::u16string> lyricPath = LyricPathFor(trackPath);
   if (!lyricPath) {
     return false;
@@ -58,28 +83,29 @@ bool LoadLyricFile(LyricState& lyrics, std::u16string_view trackPath) {
   if (!file) {
     return false;
   }
+  // The limit counts the file's own bytes, whatever their text takes as UTF-8.
   const long fileSize = FileSize(file.get());
   if (fileSize < 0 || fileSize > kMaxLyricFileSize) {
     return false;
   }
-  const auto size = static_cast<std::int32_t>(fileSize);
 
   // The previous file's storage goes before the new one is taken, so loading
   // one track after another never holds two files at once.
   ReleaseLyricFile(lyrics);
-  const auto byteCount = static_cast<std::size_t>(size);
+  auto byteCount = static_cast<std::size_t>(fileSize);
   std::unique_ptr<std::uint8_t[]> content(new (std::nothrow) std::uint8_t[byteCount]);
-  std::unique_ptr<std::int32_t[]> tagIndex(
-      new (std::nothrow) std::int32_t[byteCount / kTimeTagLength]);
-  if (!content || !tagIndex) {
+  if (!content || std::fread(content.get(), 1, byteCount, file.get()) != byteCount ||
+      !ConvertToUtf8(content, byteCount, legacy)) {
     return false;
   }
-  if (std::fread(content.get(), 1, byteCount, file.get()) != byteCount) {
+  std::unique_ptr<std::int32_t[]> tagIndex(
+      new (std::nothrow) std::int32_t[byteCount / kTimeTagLength]);
+  if (!tagIndex) {
     return false;
   }
   lyrics.content = std::move(content);
   lyrics.tagIndex = std::move(tagIndex);
-  lyrics.size = size;
+  lyrics.size = static_cast<std::int32_t>(byteCount);
   return true;
 }
 

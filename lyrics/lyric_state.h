@@ -1,7 +1,8 @@
 #pragma once
 // The loaded lyric file and what is parsed from it: the header fields, the
 // index of every time tag and the lyric window of 20 lines with their times.
-// Texts stay raw 8-bit bytes; they are converted only for display.
+// The content is the file's text as UTF-8; line texts are cut from it byte for
+// byte and converted only for display.
 
 #include <cstdint>
 #include <memory>
@@ -13,7 +14,8 @@ inline constexpr int kLyricWindowSlots = 20;
 inline constexpr int kLyricTextField = 130;  // 129 bytes and a terminator
 
 struct LyricState {
-  // The file's bytes exactly as read; not zero-terminated.
+  // The file's text as UTF-8 (bytes as read when they already were, or when
+  // no decoder was given); not zero-terminated.
   std::unique_ptr<std::uint8_t[]> content;
   std::int32_t size = 0;
   // Room for size / 10 tag times: a time tag takes ten bytes.

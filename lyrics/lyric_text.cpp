@@ -3,35 +3,11 @@
 #include <cstdint>
 #include <cstring>
 
+#include "lyrics/utf8_form.h"
+
 namespace solvane {
 
 namespace {
-
-struct Utf8Lead {
-  std::size_t continuations;  // bytes that must follow the lead
-  char32_t bits;              // the lead's share of the code point
-  // Range of the first continuation byte; narrower than 0x80..0xBF where a
-  // wider one would allow an overlong form, a surrogate or a value past U+10FFFF.
-  std::uint8_t firstLow;
-  std::uint8_t firstHigh;
-};
-
-// Nothing for bytes that cannot start a sequence (continuation bytes, the
-// overlong leads 0xC0 and 0xC1, and 0xF5 and above).
-bool ReadLead(std::uint8_t lead, Utf8Lead& out) {
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    out = {1, lead & 0x1FU, 0x80, 0xBF};
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    out = {2, lead & 0x0FU, static_cast<std::uint8_t>(lead == 0xE0 ? 0xA0 : 0x80),
-           static_cast<std::uint8_t>(lead == 0xED ? 0x9F : 0xBF)};
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    out = {3, lead & 0x07U, static_cast<std::uint8_t>(lead == 0xF0 ? 0x90 : 0x80),
-           static_cast<std::uint8_t>(lead == 0xF4 ? 0x8F : 0xBF)};
-  } else {
-    return false;
-  }
-  return true;
-}
 
 void AppendCodePoint(std::u16string& out, char32_t code) {
   if (code >= 0x10000) {
@@ -65,7 +41,7 @@ std::u16string LyricTextToWide(const char* text, std::size_t capacity) {
       continue;
     }
     Utf8Lead form{};
-    if (!ReadLead(lead, form)) {
+    if (!ReadUtf8Lead(lead, form)) {
       out.push_back(kReplacementCharacter);
       ++i;
       continue;

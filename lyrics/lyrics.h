@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/shell.h"
+#include "lyrics/legacy_text_decoder.h"
 #include "lyrics/lyric_state.h"
 
 namespace solvane {
@@ -13,8 +14,11 @@ namespace solvane {
 // Reads the lyric file of the track at `trackPath` (the path with its last
 // three characters replaced by "LRC"; else a file in the same folder whose name
 // equals that regardless of case) whole into `content`. False when there is
-// none, it is larger than 1,000,000 bytes, or it cannot be read.
-bool LoadLyricFile(LyricState& lyrics, std::u16string_view trackPath);
+// none, it is larger than 1,000,000 bytes, or it cannot be read. The bytes are
+// turned into UTF-8 (see lyric_decoding.h); those in no encoding recognised
+// without it go to `legacy`, or are kept as read when there is none.
+bool LoadLyricFile(LyricState& lyrics, std::u16string_view trackPath,
+                   const LegacyTextDecoder* legacy = nullptr);
 
 void ParseHeaderTags(LyricState& lyrics);
 void BuildTagIndex(LyricState& lyrics);

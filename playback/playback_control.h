@@ -21,6 +21,7 @@
 
 #include "base/player_state.h"
 #include "base/shell.h"
+#include "lyrics/legacy_text_decoder.h"
 #include "lyrics/lyric_state.h"
 #include "lyrics/track_info.h"
 #include "playback/media_control.h"
@@ -38,6 +39,8 @@ struct PlaybackContext {
   const BrowserListing& browser;
   MediaControl& media;
   Shell& shell;
+  // Reads lyric files in no Unicode form; without one they are kept as read.
+  const LegacyTextDecoder* lyricDecoder = nullptr;
 };
 
 // --- Starting and choosing tracks -------------------------------------------

@@ -1,6 +1,8 @@
 // Lyric loading, window fills and the tick, each beside the plain loop it is
 // measured against: a walk over every "[" of the same bytes with memchr, and
-// a sum over as many int32 values as the tick's tag index holds.
+// a sum over as many int32 values as the tick's tag index holds. Loading is
+// measured for a UTF-8 file and for a GBK one, which goes through ICU's
+// detector and converter.
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +16,7 @@
 #include <vector>
 
 #include "base/wide_text.h"
+#include "lyrics/icu_legacy_decoder.h"
 #include "lyrics/lyrics.h"
 
 namespace solvane {
@@ -43,6 +46,30 @@ std::string LargeLyricFile() {
   return text;
 }
 
+// The same shape in GBK: Chinese header and lines of two-byte characters,
+// padded with them to exactly kFileSize bytes.
+std::string LargeGbkLyricFile() {
+  // "Moonlight over the sea", "night falls slowly on the water" and a
+  // padding character, in GBK.
+  const std::string title = "\xD4\xC2\xB9\xE2\xCF\xC2\xB5\xC4\xBA\xA3";
+  const std::string words = "\xD2\xB9\xC9\xAB\xC2\xFD\xC2\xFD\xC2\xE4\xD4\xDA\xBA\xA3\xC3\xE6\xC9\xCF";
+  const std::string pad = "\xB5\xC6";
+  std::string text = "[ar:" + title + "]\r\n[ti:" + title + "]\r\n";
+  const std::size_t lineRoom = (kFileSize - text.size()) / kLines;
+  for (int k = 0; k < kLines; ++k) {
+    std::string line = Tag(k * 3 / 2) + words + std::to_string(k);
+    while (line.size() + pad.size() + 2 <= lineRoom) {
+      line += pad;
+    }
+    text += line + "\r\n";
+  }
+  while (text.size() + pad.size() <= kFileSize) {
+    text += pad;
+  }
+  text.resize(kFileSize, '.');
+  return text;
+}
+
 // kTickTags tags in time order, no text, as many bytes as a file may hold.
 std::string TagOnlyFile() {
   std::string text;
@@ -52,7 +79,7 @@ std::string TagOnlyFile() {
   return text;
 }
 
-// The large file written once into a folder of its own.
+// The large files written once into a folder of their own.
 class BenchFiles {
  public:
   BenchFiles() : bytes(LargeLyricFile()) {
@@ -60,6 +87,9 @@ class BenchFiles {
     folder = mkdtemp(pattern.data()) != nullptr ? pattern + "/" : std::string("./");
     std::ofstream(folder + "song.LRC", std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     track = Wide(folder + "song.mp3");
+    const std::string gbk = LargeGbkLyricFile();
+    std::ofstream(folder + "gbk.LRC", std::ios::binary).write(gbk.data(), static_cast<std::streamsize>(gbk.size()));
+    gbkTrack = Wide(folder + "gbk.mp3");
   }
   ~BenchFiles() {
     std::error_code ignored;
@@ -71,6 +101,7 @@ class BenchFiles {
   std::string bytes;
   std::string folder;
   std::u16string track;
+  std::u16string gbkTrack;
 };
 
 const BenchFiles& Files() {
@@ -110,11 +141,13 @@ void BracketWalkBaseline(benchmark::State& state) {
 }
 BENCHMARK(BracketWalkBaseline);
 
-void LoadParseIndexFill(benchmark::State& state) {
-  const BenchFiles& files = Files();
+// Load, header, tag index and the first window of `track`, read as the
+// program reads it.
+void LoadToWindowFill(benchmark::State& state, const std::u16string& track) {
+  const IcuLegacyDecoder decoder;
   LyricState lyrics;
   for (auto _ : state) {
-    if (!LoadLyricFile(lyrics, files.track)) {
+    if (!LoadLyricFile(lyrics, track, &decoder)) {
       state.SkipWithError("the lyric file did not load");
       break;
     }
@@ -125,7 +158,22 @@ void LoadParseIndexFill(benchmark::State& state) {
     benchmark::ClobberMemory();
   }
 }
+
+void LoadParseIndexFill(benchmark::State& state) { LoadToWindowFill(state, Files().track); }
 BENCHMARK(LoadParseIndexFill);
+
+void LoadParseIndexFillGbk(benchmark::State& state) {
+  LoadToWindowFill(state, Files().gbkTrack);
+  if (state.error_occurred()) {
+    return;
+  }
+  LyricState lyrics;
+  const IcuLegacyDecoder decoder;
+  if (!LoadLyricFile(lyrics, Files().gbkTrack, &decoder) || lyrics.size <= static_cast<std::int32_t>(kFileSize)) {
+    state.SkipWithError("the GBK file was not decoded");
+  }
+}
+BENCHMARK(LoadParseIndexFillGbk);
 
 void FillFromTheMiddle(benchmark::State& state) {
   LyricState lyrics;

@@ -1,4 +1,5 @@
-// Arbitrary bytes as a lyric file, driven through the header parse, the tag
+// Arbitrary bytes as a lyric file, first (most of the time) turned into UTF-8
+// as a load does, with the ICU decoder, then driven through the header parse, the tag
 // index, window fills, ticks and seeks with positions, seek targets and
 // screen heights taken from the input. The fast scanners are checked against
 // a plain byte-by-byte reading, and the record's invariants after every step.
@@ -15,6 +16,8 @@
 #include "base/tenths.h"
 #include "base/wide_text.h"
 #include "fuzz/lyrics/naive_lyrics.h"
+#include "lyrics/icu_legacy_decoder.h"
+#include "lyrics/lyric_decoding.h"
 #include "lyrics/lyric_text.h"
 #include "lyrics/lyrics.h"
 #include "lyrics/time_tag.h"
@@ -107,9 +110,27 @@ void Tick(LyricState& lyrics, const naive::Bytes& bytes, double position, int ro
   }
 }
 
+// The file's bytes as a load leaves them. Whatever they were, the result is
+// valid UTF-8, and bytes that already were (without a mark) are kept unchanged.
+naive::Bytes Decoded(const naive::Bytes& raw) {
+  static const IcuLegacyDecoder decoder;
+  const std::string_view bytes(reinterpret_cast<const char*>(raw.data()), raw.size());
+  const Utf8Reading reading = ReadAsUtf8(bytes, &decoder);
+  const std::string text = reading.converted ? *reading.converted : std::string(bytes.substr(reading.keepFrom));
+  Check(reading.keepFrom <= bytes.size());
+  Check(Utf8ToWide(text).has_value() && IsValidUtf8(text));
+  const bool marked = bytes.starts_with("\xEF\xBB\xBF") || bytes.starts_with("\xFF\xFE") ||
+                      bytes.starts_with("\xFE\xFF");
+  Check(marked || Utf8ToWide(bytes).has_value() == !reading.converted.has_value());
+  Check(marked || reading.converted || text == bytes);
+  return naive::Bytes(text.begin(), text.end());
+}
+
 void Run(FuzzedDataProvider& input) {
-  const naive::Bytes bytes =
+  const bool decode = input.ConsumeIntegralInRange<int>(0, 3) != 0;
+  const naive::Bytes raw =
       input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange<std::size_t>(0, input.remaining_bytes()));
+  const naive::Bytes bytes = decode ? Decoded(raw) : raw;
   LyricState lyrics;
   lyrics.size = static_cast<std::int32_t>(bytes.size());
   lyrics.content = std::make_unique<std::uint8_t[]>(bytes.size());

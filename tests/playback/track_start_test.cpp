@@ -1,6 +1,7 @@
 #include <climits>
 
 #include "playback_fixture.h"
+#include "tests/fakes/fake_legacy_decoder.h"
 
 namespace solvane::testing {
 namespace {
@@ -58,6 +59,19 @@ TEST_F(TrackStartTest, LyricsBesideTheTrackAreParsedIntoTheWindowFromTheStart) {
   EXPECT_EQ(lyrics.lineTime[0], 10);
   EXPECT_STREQ(lyrics.lineText[1], "Two");
   EXPECT_EQ(lyrics.currentLine, 0);
+}
+
+TEST_F(TrackStartTest, LyricsInALegacyEncodingAreReadThroughTheContextsDecoder) {
+  AddEntries(1);
+  WriteLyrics("track0", "[ti:D\xE9j\xE0 vu]\n[00:01.00]Caf\xE9\n");
+  const FakeLegacyDecoder decoder("[ti:D\xC3\xA9j\xC3\xA0 vu]\n[00:01.00]Caf\xC3\xA9\n");
+  context.lyricDecoder = &decoder;
+
+  EXPECT_EQ(StartTrack(context, 0), 1);
+  ASSERT_EQ(decoder.asked.size(), 1U);
+  EXPECT_STREQ(lyrics.title, "D\xC3\xA9j\xC3\xA0 vu");
+  ASSERT_EQ(lyrics.lineCount, 1);
+  EXPECT_STREQ(lyrics.lineText[0], "Caf\xC3\xA9");
 }
 
 TEST_F(TrackStartTest, RefusedUrlLeavesNothingLoadedButShowsTheRefusedTitle) {
