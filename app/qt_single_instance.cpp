@@ -17,6 +17,9 @@ namespace solvane {
 namespace {
 
 constexpr int kConnectTimeoutMs = 1000;
+// How long a later start waits for the player to say it took the message.
+constexpr int kAnswerTimeoutMs = 5000;
+constexpr QByteArrayView kTakenAnswer = "\x06";
 // How long a start waits before it looks for the player again.
 constexpr unsigned long kRetryMs = 20;
 // A later start that says nothing within this time is dropped.
@@ -125,8 +128,11 @@ bool SingleInstance::HandToRunningInstance(const QStringList& paths) {
   socket.write(Frame(paths));
   while (socket.bytesToWrite() > 0 && socket.waitForBytesWritten(kConnectTimeoutMs)) {
   }
+  // Only the player's answer says the message was taken: a connection over
+  // the player's limit is accepted by the system but dropped unread.
+  const bool taken = socket.waitForReadyRead(kAnswerTimeoutMs) && socket.read(1) == kTakenAnswer;
   socket.disconnectFromServer();
-  return true;
+  return taken;
 }
 
 bool SingleInstance::Listen(std::function<void(const QStringList& paths)> receive) {
@@ -171,6 +177,7 @@ void SingleInstance::Accept() {
       }
       socket->read(kLengthBytes);
       const QStringList paths = Unframe(socket->read(length));
+      socket->write(kTakenAnswer.data(), kTakenAnswer.size());
       socket->disconnectFromServer();
       if (receive_) {
         receive_(paths);

@@ -282,3 +282,45 @@ TEST_F(ProcessTest, APlainFileAtTheSocketPathIsReplaced) {
 
 }  // namespace
 }  // namespace solvane::testing
+
+namespace solvane::testing {
+namespace {
+
+// 2,000 connections that say nothing neither use up the player's file
+// descriptors nor keep a later start from handing its file over.
+TEST_F(ProcessTest, TwoThousandIdleConnectionsLeaveThePlayerResponsive) {
+  const QString song = dir.filePath(QStringLiteral("After The Crowd.aif"));
+  ASSERT_TRUE(QFile::copy(QStringLiteral(SOLVANE_SOURCE_DIR "/tests/media/tone.aif"), song));
+  StartFirst();
+  const QByteArray path = QFile::encodeName(SocketName());
+  sockaddr_un address = {};
+  address.sun_family = AF_UNIX;
+  ASSERT_LT(static_cast<std::size_t>(path.size()), sizeof address.sun_path);
+  std::copy(path.begin(), path.end(), address.sun_path);
+  std::vector<int> idle;
+  for (int i = 0; i < 2000; ++i) {
+    const int connection = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    ASSERT_GE(connection, 0);
+    ::connect(connection, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    idle.push_back(connection);
+  }
+
+  Prepare(second);
+  second.start(Program(), {song});
+  ASSERT_TRUE(second.waitForFinished(kStartDeadlineMs));
+  EXPECT_EQ(second.exitCode(), 0);
+  EXPECT_EQ(first.state(), QProcess::Running);
+  QTest::qWait(500);
+  ASSERT_EQ(::kill(static_cast<pid_t>(first.processId()), SIGTERM), 0);
+  ASSERT_TRUE(first.waitForFinished(kStartDeadlineMs));
+  EXPECT_EQ(first.exitCode(), 0);
+  for (const int connection : idle) {
+    ::close(connection);
+  }
+  const QString name = QStringLiteral("After The Crowd.aif");
+  const QByteArray wideName(reinterpret_cast<const char*>(name.utf16()), name.size() * 2);
+  EXPECT_TRUE(StateFile().contains(wideName));
+}
+
+}  // namespace
+}  // namespace solvane::testing

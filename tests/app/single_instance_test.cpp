@@ -13,6 +13,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -21,6 +23,24 @@ namespace {
 
 class SingleInstanceTest : public ::testing::Test {
  protected:
+  // Runs a later start on a thread of its own while this one serves the
+  // listening instance, and gives its result.
+  template <typename Start>
+  auto Served(Start start) {
+    auto result = std::async(std::launch::async, start);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&result] { return result.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
+        20000));
+    return result.get();
+  }
+  // True when the listening instance took the paths.
+  bool HandOver(const QStringList& paths) {
+    return Served([this, paths] { return SingleInstance(Name()).HandToRunningInstance(paths); });
+  }
+  SingleInstance::Claim Claim(const QStringList& paths, int deadlineMs) {
+    return Served(
+        [this, paths, deadlineMs] { return SingleInstance(Name()).ClaimOrHandOver(paths, deadlineMs); });
+  }
   QString Name() const { return dir.filePath(QStringLiteral("player.socket")); }
   QTemporaryDir dir;
 };
@@ -30,8 +50,7 @@ TEST_F(SingleInstanceTest, ALaterStartAsksTheFirstToShowItself) {
   int shown = 0;
   ASSERT_TRUE(first.Listen([&shown](const QStringList&) { ++shown; }));
 
-  SingleInstance later(Name());
-  EXPECT_TRUE(later.HandToRunningInstance({}));
+  EXPECT_TRUE(HandOver({}));
   EXPECT_TRUE(QTest::qWaitFor([&shown] { return shown == 1; }));
 }
 
@@ -54,8 +73,7 @@ TEST_F(SingleInstanceTest, ASocketLeftBehindIsTakenOver) {
   EXPECT_FALSE(next.HandToRunningInstance({}));
   int shown = 0;
   ASSERT_TRUE(next.Listen([&shown](const QStringList&) { ++shown; }));
-  SingleInstance later(Name());
-  EXPECT_TRUE(later.HandToRunningInstance({}));
+  EXPECT_TRUE(HandOver({}));
   EXPECT_TRUE(QTest::qWaitFor([&shown] { return shown == 1; }));
 }
 
@@ -68,8 +86,7 @@ TEST_F(SingleInstanceTest, ALaterStartHandsOverItsPaths) {
   const QStringList paths = {QStringLiteral("/music/a song.mp3"),
                              QStringLiteral("/music/line\nbreak/\u00e9t\u00e9.wma"),
                              QStringLiteral("/music/folder")};
-  SingleInstance later(Name());
-  EXPECT_TRUE(later.HandToRunningInstance(paths));
+  EXPECT_TRUE(HandOver(paths));
   ASSERT_TRUE(QTest::qWaitFor([&received] { return received.size() == 1; }));
   EXPECT_EQ(received[0], paths);
 }
@@ -98,10 +115,8 @@ TEST_F(SingleInstanceTest, DropsOversizedSilentAndSurplusConnections) {
     idle.back()->connectToServer(Name());
   }
   QTest::qWait(100);
-  SingleInstance later(Name());
-  // This start may find the backlog full while this thread waits; either way
-  // it must not block the instance.
-  later.HandToRunningInstance({QStringLiteral("/music/x.mp3")});
+  // This start finds every place taken by the idle connections.
+  EXPECT_FALSE(HandOver({QStringLiteral("/music/x.mp3")}));
   // The surplus is refused at once; the rest is dropped after a few seconds,
   // after which a later start gets through again.
   EXPECT_TRUE(QTest::qWaitFor(
@@ -111,7 +126,7 @@ TEST_F(SingleInstanceTest, DropsOversizedSilentAndSurplusConnections) {
         });
       },
       10000));
-  EXPECT_TRUE(later.HandToRunningInstance({QStringLiteral("/music/y.mp3")}));
+  EXPECT_TRUE(HandOver({QStringLiteral("/music/y.mp3")}));
   EXPECT_TRUE(QTest::qWaitFor(
       [&received] { return received.contains(QStringLiteral("/music/y.mp3")); }, 5000));
   // Nothing from the oversized or idle connections was taken as a start.
@@ -129,9 +144,7 @@ TEST_F(SingleInstanceTest, OneClaimHoldsTheLockAndALaterOneHandsOverOnceItListen
 
   QStringList received;
   ASSERT_TRUE(first.Listen([&received](const QStringList& paths) { received += paths; }));
-  SingleInstance later(Name());
-  EXPECT_EQ(later.ClaimOrHandOver({QStringLiteral("/music/a.mp3")}, 1000),
-            SingleInstance::Claim::kHandedOver);
+  EXPECT_EQ(Claim({QStringLiteral("/music/a.mp3")}, 1000), SingleInstance::Claim::kHandedOver);
   EXPECT_TRUE(QTest::qWaitFor([&received] { return !received.isEmpty(); }));
   EXPECT_EQ(received, QStringList{QStringLiteral("/music/a.mp3")});
 }
