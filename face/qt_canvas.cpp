@@ -45,18 +45,18 @@ void QtCanvas::DrawText(std::u16string_view text, const TextRect& rect, const Te
   if (text.empty()) {
     return;
   }
-  const QtTextLine& line = fonts_.ShapedLine(text, style);
-  const int textLeft = alignment == TextAlignment::kRight
-                           ? rect.right - line.Advance()
-                           : rect.left + (rect.right - rect.left - line.Advance()) / 2;
   // What reaches past the rectangle's edges, or the frame's, is cut off.
   const TextRect reach = TextReach(rect, style.cellHeight);
   const QRect visible =
       QRect(reach.left, reach.top, reach.right - reach.left, reach.bottom - reach.top)
           .intersected(frameRect_);
-  if (clipped_ && !clip_.intersects(visible)) {
+  if (visible.isEmpty() || (clipped_ && !clip_.intersects(visible))) {
     return;  // nothing of it would show: skip the shaping and drawing
   }
+  const QtTextLine& line = fonts_.ShapedLine(text, style);
+  const int textLeft = alignment == TextAlignment::kRight
+                           ? rect.right - line.Advance()
+                           : rect.left + (rect.right - rect.left - line.Advance()) / 2;
   line.Draw(painter_, QPointF(textLeft, rect.top + fonts_.CellAscent(style)), visible,
             qRgb(style.colour.red, style.colour.green, style.colour.blue));
 }

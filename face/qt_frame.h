@@ -19,7 +19,11 @@ namespace solvane {
 void PaintFrame(const FaceFrame& frame, QImage& image, QtFontCache& fonts,
                 const QRegion& damaged);
 
-// The areas as one region, for QWidget::update and PaintFrame.
+// The areas as one region, for QWidget::update and PaintFrame. When the
+// areas cover at least three quarters of their bounding box, the region is
+// that box: one rectangle composes and copies faster than many.
+inline constexpr int kBoundingBoxCoverageNumerator = 3;
+inline constexpr int kBoundingBoxCoverageDenominator = 4;
 QRegion RegionOf(const std::vector<TextRect>& areas);
 
 // Composes the whole frame.

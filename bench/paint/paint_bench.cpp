@@ -101,12 +101,14 @@ struct ShownFace {
     QPainter painter(&screen);
     painter.setClipRegion(changed);
     painter.drawImage(0, 0, frame);
+    rectCount = changed.rectCount();
   }
 
   QtFontCache fonts;
   QImage frame;
   QImage screen = QImage(480, 696, QImage::Format_RGB32);
   std::vector<DrawStep> shown;
+  int rectCount = 0;
 };
 
 // Repaints after `change`, which moves the play time on by a second and may
@@ -123,6 +125,7 @@ void RepaintAfter(benchmark::State& state, Change change) {
     face.Repaint(scene);
     benchmark::DoNotOptimize(face.screen.constBits());
   }
+  state.counters["rects"] = face.rectCount;  // rectangles of the last repaint's region
 }
 
 void BM_RepaintClockTick(benchmark::State& state) {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRegion>
 #include <memory>
+#include <vector>
 
 #include "skin/qt_bitmap.h"
 #include "tests/face/face_records.h"
@@ -112,6 +113,41 @@ TEST_F(PaintFrameTest, DamagedRegionIsComposedAgainAndTheRestKeepsItsPixels) {
     }
   }
   EXPECT_EQ(inside, 240 * 28 + 30 * 30);  // the time text and the knob included
+}
+
+// Rectangles that fill most of their bounding box are composed as the box;
+// scattered ones stay apart, so a clock tick or a new line composes little.
+TEST(RegionOfTest, MostlyCoveredBoxIsOneRectangleAndScatteredAreasStayApart) {
+  struct Case {
+    const char* name;
+    std::vector<TextRect> areas;
+    int rects;
+    QRect bounds;
+  };
+  const std::vector<Case> cases = {
+      {"nothing", {}, 0, QRect()},
+      {"one area", {{0, 660, 414, 696}}, 1, QRect(0, 660, 414, 36)},
+      {"page turn: the rows and the play time",
+       {{0, 8, 480, 48}, {0, 30, 480, 70}, {0, 52, 480, 572}, {0, 660, 414, 696}},
+       1,
+       QRect(0, 8, 480, 688)},
+      {"new line: two rows and the play time",
+       {{0, 96, 480, 136}, {0, 118, 480, 158}, {0, 660, 414, 696}},
+       2,
+       QRect(0, 96, 480, 600)},
+      {"a small notch", {{0, 0, 10, 3}, {0, 3, 5, 4}, {8, 3, 10, 4}}, 1,
+       QRect(0, 0, 10, 4)},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.name);
+    const QRegion region = RegionOf(test.areas);
+    EXPECT_EQ(region.rectCount(), test.rects);
+    EXPECT_EQ(region.boundingRect(), test.bounds);
+    for (const TextRect& area : test.areas) {
+      EXPECT_TRUE(region.contains(
+          QRect(area.left, area.top, area.right - area.left, area.bottom - area.top)));
+    }
+  }
 }
 
 class TallPaintFrameTest : public PaintFrameTest {
