@@ -60,24 +60,20 @@ std::optional<std::string> LocalFileOfUri(std::string_view afterScheme) {
   return PercentDecoded(afterScheme.substr(pathStart));
 }
 
-} // namespace
+}  // namespace
 
 bool IsRegistrationSwitch(std::string_view argument) {
-  if (argument.size() < 2 ||
-      (argument.front() != '-' && argument.front() != '/')) {
+  if (argument.size() < 2 || (argument.front() != '-' && argument.front() != '/')) {
     return false;
   }
   const std::string_view name = argument.substr(1);
-  return EqualsIgnoringCase(name, "RegServer") ||
-         EqualsIgnoringCase(name, "UnregServer");
+  return EqualsIgnoringCase(name, "RegServer") || EqualsIgnoringCase(name, "UnregServer");
 }
 
-bool HasRegistrationSwitch(std::span<const char *const> arguments) {
-  return std::any_of(arguments.begin() + (arguments.empty() ? 0 : 1),
-                     arguments.end(), [](const char *argument) {
-                       return argument != nullptr &&
-                              IsRegistrationSwitch(argument);
-                     });
+bool HasRegistrationSwitch(std::span<const char* const> arguments) {
+  return std::any_of(
+      arguments.begin() + (arguments.empty() ? 0 : 1), arguments.end(),
+      [](const char* argument) { return argument != nullptr && IsRegistrationSwitch(argument); });
 }
 
 std::optional<std::u16string> CommandLinePath(std::string_view argument) {
@@ -98,4 +94,4 @@ std::optional<std::u16string> CommandLinePath(std::string_view argument) {
   return Utf8ToWide(*bytes);
 }
 
-} // namespace solvane
+}  // namespace solvane

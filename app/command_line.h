@@ -14,7 +14,7 @@ namespace solvane {
 bool IsRegistrationSwitch(std::string_view argument);
 
 // True when any argument after the program's name is such a switch.
-bool HasRegistrationSwitch(std::span<const char *const> arguments);
+bool HasRegistrationSwitch(std::span<const char* const> arguments);
 
 // The path an argument names, as it was given (relative or absolute): the
 // argument itself, or the local file of a "file://" URI (host empty or
@@ -24,4 +24,4 @@ bool HasRegistrationSwitch(std::span<const char *const> arguments);
 // file, and a substitute would name another one.
 std::optional<std::u16string> CommandLinePath(std::string_view argument);
 
-} // namespace solvane
+}  // namespace solvane
