@@ -37,8 +37,6 @@ bool WideAppend(char16_t* field, std::size_t capacity, std::u16string_view text)
   return true;
 }
 
-namespace {
-
 void AppendUtf8(std::string& out, char32_t code) {
   if (code < 0x80) {
     out.push_back(static_cast<char>(code));
@@ -56,6 +54,8 @@ void AppendUtf8(std::string& out, char32_t code) {
     out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
   }
 }
+
+namespace {
 
 bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
