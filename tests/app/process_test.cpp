@@ -92,6 +92,19 @@ class ProcessTest : public ::testing::Test {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
 
+  // Sends `signalNumber` to the first player, which must end normally with a
+  // whole state file whose firstStartDone byte is `firstStartDone`.
+  void ExpectSignalEndsThePlayerWithTheStateSaved(int signalNumber, int firstStartDone) {
+    ASSERT_EQ(::kill(static_cast<pid_t>(first.processId()), signalNumber), 0);
+    ASSERT_TRUE(first.waitForFinished(kStartDeadlineMs)) << signalNumber;
+    EXPECT_EQ(first.exitStatus(), QProcess::NormalExit) << signalNumber;
+    EXPECT_EQ(first.exitCode(), 0) << signalNumber;
+    const QByteArray saved = StateFile();
+    ASSERT_EQ(saved.size(), 600) << signalNumber;
+    EXPECT_EQ(saved.left(4), QByteArray("SV_P"));
+    EXPECT_EQ(static_cast<int>(saved[556]), firstStartDone) << signalNumber;
+  }
+
   QTemporaryDir dir;
   QProcess first;
   QProcess second;
@@ -123,14 +136,8 @@ TEST_F(ProcessTest, TerminationSignalsTakeTheExitPath) {
   for (int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
     QFile::remove(dir.filePath(QStringLiteral("solvane.dat")));
     StartFirst();
-    ASSERT_EQ(::kill(static_cast<pid_t>(first.processId()), signalNumber), 0);
-    ASSERT_TRUE(first.waitForFinished(kStartDeadlineMs)) << signalNumber;
-    EXPECT_EQ(first.exitStatus(), QProcess::NormalExit) << signalNumber;
-    EXPECT_EQ(first.exitCode(), 0) << signalNumber;
-    const QByteArray saved = StateFile();
-    ASSERT_EQ(saved.size(), 600) << signalNumber;
-    EXPECT_EQ(saved.left(4), QByteArray("SV_P"));
-    EXPECT_EQ(static_cast<int>(saved[556]), 1);  // got past the screen check
+    // 1: the start got past the screen check.
+    ExpectSignalEndsThePlayerWithTheStateSaved(signalNumber, 1);
   }
 }
 
@@ -143,14 +150,8 @@ TEST_F(ProcessTest, TerminationSignalsEndTheProgramWhileTheStartUpWarningWaits) 
     StartFirst(QStringLiteral("300x300"));
     QTest::qWait(500);  // the box is up by now; a signal sooner is served by its loop too
     ASSERT_EQ(first.state(), QProcess::Running);
-    ASSERT_EQ(::kill(static_cast<pid_t>(first.processId()), signalNumber), 0);
-    ASSERT_TRUE(first.waitForFinished(kStartDeadlineMs)) << signalNumber;
-    EXPECT_EQ(first.exitStatus(), QProcess::NormalExit) << signalNumber;
-    EXPECT_EQ(first.exitCode(), 0) << signalNumber;
-    const QByteArray saved = StateFile();
-    ASSERT_EQ(saved.size(), 600) << signalNumber;
-    EXPECT_EQ(saved.left(4), QByteArray("SV_P"));
-    EXPECT_EQ(static_cast<int>(saved[556]), 0);  // the warning was never accepted
+    // 0: the warning was never accepted.
+    ExpectSignalEndsThePlayerWithTheStateSaved(signalNumber, 0);
   }
 }
 
