@@ -39,6 +39,7 @@ long FileSize(std::FILE* file) {
 void ReleaseLyricFile(LyricState& lyrics) {
   lyrics.content.reset();
   lyrics.tagIndex.reset();
+  lyrics.tagOffset.reset();
   lyrics.size = 0;
   lyrics.tagCount = 0;
 }
@@ -98,13 +99,17 @@ bool LoadLyricFile(LyricState& lyrics, std::u16string_view trackPath, const Lega
       !ConvertToUtf8(content, byteCount, legacy)) {
     return false;
   }
-  std::unique_ptr<std::int32_t[]> tagIndex(
-      new (std::nothrow) std::int32_t[byteCount / kTimeTagLength]);
-  if (!tagIndex) {
+  // Room for one tag per ten bytes; only the entries the file's tags fill
+  // are ever written.
+  const std::size_t tagRoom = byteCount / kTimeTagLength;
+  std::unique_ptr<std::int32_t[]> tagIndex(new (std::nothrow) std::int32_t[tagRoom]);
+  std::unique_ptr<std::int32_t[]> tagOffset(new (std::nothrow) std::int32_t[tagRoom]);
+  if (!tagIndex || !tagOffset) {
     return false;
   }
   lyrics.content = std::move(content);
   lyrics.tagIndex = std::move(tagIndex);
+  lyrics.tagOffset = std::move(tagOffset);
   lyrics.size = static_cast<std::int32_t>(byteCount);
   return true;
 }

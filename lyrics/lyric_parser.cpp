@@ -1,4 +1,5 @@
-// The header fields and the tag index, both built once per loaded file.
+// The header fields and the tag index (each tag's time and, where there is
+// room for it, its offset), both built once per loaded file.
 
 #include <cstring>
 
@@ -76,8 +77,13 @@ void BuildTagIndex(LyricState& lyrics) {
     return;
   }
   std::int32_t* index = lyrics.tagIndex.get();
+  std::int32_t* offsets = lyrics.tagOffset.get();
   std::int32_t count = 0;
-  ForEachTimeTag(ContentOf(lyrics), [&](std::size_t, std::int32_t tenths) {
+  // An offset is below the size, which is an int32.
+  ForEachTimeTag(ContentOf(lyrics), [&](std::size_t offset, std::int32_t tenths) {
+    if (offsets != nullptr) {
+      offsets[count] = static_cast<std::int32_t>(offset);
+    }
     index[count++] = tenths;
     return count < capacity;
   });

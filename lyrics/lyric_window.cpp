@@ -84,24 +84,64 @@ std::int32_t FindPassedTag(const std::int32_t* index, std::int32_t count, std::i
   });
 }
 
+// Puts the line of the tag at `offset` into window slot `slot`.
+void PutLine(LyricState& lyrics, std::int32_t slot, LyricBytes bytes, std::size_t offset,
+             std::int32_t tenths) {
+  const std::size_t from = offset + kTimeTagLength;
+  CopyText(lyrics.lineText[slot], bytes, from, LineTextLength(bytes, from));
+  lyrics.lineTime[slot] = tenths;
+}
+
+// True when the tag index holds every tag of the content with its offset,
+// as BuildTagIndex leaves it.
+bool HasIndexedOffsets(const LyricState& lyrics) {
+  return lyrics.tagIndex && lyrics.tagOffset && lyrics.tagCount > 0 &&
+         lyrics.tagCount <= TagIndexCapacity(lyrics);
+}
+
+// Index of the first entry from `from` on that is at or after `start`; -1 if none.
+std::int32_t NextTagFrom(const std::int32_t* index, std::int32_t from, std::int32_t count,
+                         std::int32_t start) {
+  const std::int32_t found = FirstMatch(index + from, count - from,
+                                        [start](std::int32_t e) { return AllOnesIf(e >= start); });
+  return found < 0 ? -1 : from + found;
+}
+
+// The window from the tag index: the tags' times pick the lines and their
+// offsets lead to the texts, so only the chosen lines' bytes are read.
+std::int32_t FillFromIndex(LyricState& lyrics, LyricBytes bytes, std::int32_t start) {
+  const std::int32_t* index = lyrics.tagIndex.get();
+  const std::int32_t* offsets = lyrics.tagOffset.get();
+  std::int32_t count = 0;
+  for (std::int32_t at = NextTagFrom(index, 0, lyrics.tagCount, start);
+       at >= 0 && count < kLyricWindowSlots; at = NextTagFrom(index, at + 1, lyrics.tagCount, start)) {
+    PutLine(lyrics, count++, bytes, static_cast<std::size_t>(offsets[at]), index[at]);
+  }
+  return count;
+}
+
+// The window read from the file's bytes, for a record without an index.
+std::int32_t FillFromBytes(LyricState& lyrics, LyricBytes bytes, std::int32_t start) {
+  std::int32_t count = 0;
+  ForEachTimeTag(bytes, [&](std::size_t offset, std::int32_t tenths) {
+    if (tenths < start) {
+      return true;
+    }
+    PutLine(lyrics, count, bytes, offset, tenths);
+    return ++count < kLyricWindowSlots;
+  });
+  return count;
+}
+
 }  // namespace
 
 void FillLyricWindow(LyricState& lyrics, std::int32_t start) {
   lyrics.lineCount = 0;
   std::memset(lyrics.lineText, 0, sizeof(lyrics.lineText));
   const LyricBytes bytes = ContentOf(lyrics);
-  std::int32_t count = 0;
   // File order, not time order: the first 20 tags at or after start.
-  ForEachTimeTag(bytes, [&](std::size_t offset, std::int32_t tenths) {
-    if (tenths < start) {
-      return true;
-    }
-    const std::size_t from = offset + kTimeTagLength;
-    CopyText(lyrics.lineText[count], bytes, from, LineTextLength(bytes, from));
-    lyrics.lineTime[count] = tenths;
-    return ++count < kLyricWindowSlots;
-  });
-  lyrics.lineCount = count;
+  lyrics.lineCount = HasIndexedOffsets(lyrics) ? FillFromIndex(lyrics, bytes, start)
+                                               : FillFromBytes(lyrics, bytes, start);
 }
 
 bool LyricTick(LyricState& lyrics, double position, int lyricRows, Shell& shell) {

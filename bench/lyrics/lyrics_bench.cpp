@@ -114,6 +114,7 @@ void PutContent(LyricState& lyrics, const std::string& bytes) {
   lyrics.content = std::make_unique<std::uint8_t[]>(bytes.size());
   std::memcpy(lyrics.content.get(), bytes.data(), bytes.size());
   lyrics.tagIndex = std::make_unique<std::int32_t[]>(bytes.size() / 10);
+  lyrics.tagOffset = std::make_unique<std::int32_t[]>(bytes.size() / 10);
 }
 
 class NoRepaint : public Shell {
@@ -175,17 +176,39 @@ void LoadParseIndexFillGbk(benchmark::State& state) {
 }
 BENCHMARK(LoadParseIndexFillGbk);
 
+// A time in the middle of the large file: its lines carry k * 3 / 2 tenths.
+constexpr std::int32_t kMiddleTime = kLines * 3 / 4;
+
+// A fill with no tag index built, so it reads the file from its first byte.
 void FillFromTheMiddle(benchmark::State& state) {
   LyricState lyrics;
   PutContent(lyrics, Files().bytes);
-  const std::int32_t middle = kLines * 3 / 4;
   for (auto _ : state) {
-    FillLyricWindow(lyrics, middle);
+    FillLyricWindow(lyrics, kMiddleTime);
     benchmark::DoNotOptimize(lyrics.lineCount);
     benchmark::ClobberMemory();
   }
 }
 BENCHMARK(FillFromTheMiddle);
+
+// The fill a page turn makes while the track plays: the file loaded as a
+// track start leaves it, the new page starting two tenths before the
+// position.
+void PageTurnFillInTheMiddle(benchmark::State& state) {
+  LyricState lyrics;
+  PutContent(lyrics, Files().bytes);
+  ParseHeaderTags(lyrics);
+  BuildTagIndex(lyrics);
+  for (auto _ : state) {
+    FillLyricWindow(lyrics, kMiddleTime - 2);
+    benchmark::DoNotOptimize(lyrics.lineCount);
+    benchmark::ClobberMemory();
+  }
+  if (lyrics.lineCount != kLyricWindowSlots) {
+    state.SkipWithError("the page is not full");
+  }
+}
+BENCHMARK(PageTurnFillInTheMiddle);
 
 void IntLoopBaseline(benchmark::State& state) {
   std::vector<std::int32_t> values(kTickTags);

@@ -1,8 +1,9 @@
 // Arbitrary bytes as a lyric file, first (most of the time) turned into UTF-8
-// as a load does, with the ICU decoder, then driven through the header parse, the tag
-// index, window fills, ticks and seeks with positions, seek targets and
-// screen heights taken from the input. The fast scanners are checked against
-// a plain byte-by-byte reading, and the record's invariants after every step.
+// as a load does, with the ICU decoder, then driven through the header parse,
+// the tag index (with or without the tags' offsets), window fills, ticks and
+// seeks with positions, seek targets and screen heights taken from the input.
+// The fast scanners are checked against a plain byte-by-byte reading, and the
+// record's invariants after every step.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -138,6 +139,11 @@ void Run(FuzzedDataProvider& input) {
     std::memcpy(lyrics.content.get(), bytes.data(), bytes.size());
   }
   lyrics.tagIndex = std::make_unique<std::int32_t[]>(bytes.size() / kTimeTagLength);
+  // With the tags' offsets the window fills go through the index, without
+  // them they read the file; both must give the plain reading's window.
+  if (input.ConsumeBool()) {
+    lyrics.tagOffset = std::make_unique<std::int32_t[]>(bytes.size() / kTimeTagLength);
+  }
   lyrics.lastTagTime = input.ConsumeBool() ? 0 : input.ConsumeIntegral<std::int32_t>();
 
   ParseHeaderTags(lyrics);

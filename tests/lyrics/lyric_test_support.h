@@ -20,7 +20,7 @@
 namespace solvane::testing {
 
 // Puts `bytes` into `lyrics` as a load would: the content and tag index room
-// for one tag per ten bytes.
+// (times and offsets) for one tag per ten bytes.
 inline void PutContent(LyricState& lyrics, std::string_view bytes) {
   lyrics.size = static_cast<std::int32_t>(bytes.size());
   lyrics.content = std::make_unique<std::uint8_t[]>(bytes.size());
@@ -28,6 +28,7 @@ inline void PutContent(LyricState& lyrics, std::string_view bytes) {
     std::memcpy(lyrics.content.get(), bytes.data(), bytes.size());
   }
   lyrics.tagIndex = std::make_unique<std::int32_t[]>(bytes.size() / 10);
+  lyrics.tagOffset = std::make_unique<std::int32_t[]>(bytes.size() / 10);
   lyrics.tagCount = 0;
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,6 +21,7 @@ using testing::WindowTexts;
 using testing::WindowTimes;
 using Texts = std::vector<std::string>;
 using Times = std::vector<std::int32_t>;
+using namespace std::string_literals;
 
 constexpr int kSmallScreenRows = 9;
 constexpr int kLargeScreenRows = 12;
@@ -46,7 +48,10 @@ TEST_P(LineTexts, WindowKeepsTheBytesAfterEachTag) {
   LyricState lyrics;
   PutContent(lyrics, GetParam().bytes);
   FillLyricWindow(lyrics, 0);
-  EXPECT_EQ(WindowTexts(lyrics), GetParam().texts);
+  EXPECT_EQ(WindowTexts(lyrics), GetParam().texts) << "read from the bytes";
+  BuildTagIndex(lyrics);
+  FillLyricWindow(lyrics, 0);
+  EXPECT_EQ(WindowTexts(lyrics), GetParam().texts) << "read through the index";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -87,6 +92,82 @@ TEST(LyricWindow, FillClearsTextsButKeepsTheTimesOfUnreachedSlots) {
   EXPECT_EQ(lyrics.lineText[2][0], '\0');
   EXPECT_EQ(lyrics.lineTime[2], 150);  // left by the first fill
 }
+
+// Files whose tags are placed awkwardly, for comparing fills through the tag
+// index with fills that read the file.
+struct AwkwardFile {
+  const char* name;
+  std::string bytes;
+
+  friend void PrintTo(const AwkwardFile& file, std::ostream* out) { *out << file.name; }
+};
+
+std::string Shuffled(int count) {
+  std::string text;
+  for (int k = 0; k < count; ++k) {
+    text += TimeTag(k * 37 % count * 10) + "line " + std::to_string(k) + "\n";
+  }
+  return text;
+}
+
+// Tags with nothing between them, each time taken seven times over: the
+// index is full.
+std::string TagsOnly(int count) {
+  std::string tags;
+  for (int k = count; k > 0; --k) {
+    tags += TimeTag(k % 7 * 10);
+  }
+  return tags;
+}
+
+class IndexedFill : public ::testing::TestWithParam<AwkwardFile> {};
+
+// Every start around every tag time, and far outside them, in turn on two
+// records of the same file: one whose index has the tags' offsets and one
+// without, which reads the file. The whole window must agree after each
+// fill, the slots a fill does not reach included.
+TEST_P(IndexedFill, MatchesTheFillThatReadsTheFile) {
+  LyricState indexed;
+  PutContent(indexed, GetParam().bytes);
+  BuildTagIndex(indexed);
+  ASSERT_GT(indexed.tagCount, 0);
+  LyricState read;
+  PutContent(read, GetParam().bytes);
+  read.tagOffset.reset();
+  BuildTagIndex(read);
+
+  std::vector<std::int32_t> starts = {INT32_MIN, -1, 0, INT32_MAX};
+  for (const std::int32_t time : testing::TagTimes(indexed)) {
+    starts.insert(starts.end(), {time - 1, time, time + 1});
+  }
+  for (const std::int32_t start : starts) {
+    FillLyricWindow(indexed, start);
+    FillLyricWindow(read, start);
+    ASSERT_EQ(indexed.lineCount, read.lineCount) << start;
+    for (int slot = 0; slot < kLyricWindowSlots; ++slot) {
+      ASSERT_EQ(indexed.lineTime[slot], read.lineTime[slot]) << start << " slot " << slot;
+      ASSERT_EQ(0, std::memcmp(indexed.lineText[slot], read.lineText[slot], kLyricTextField))
+          << start << " slot " << slot;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lyrics, IndexedFill,
+    ::testing::Values(
+        AwkwardFile{"TagsAtTheFirstAndLastBytes", "[00:01.00]a\nb\n[00:02.00]"},
+        AwkwardFile{"CrLfLines", TimedLines(30, 50)},
+        AwkwardFile{"OverlongLines", TimeTag(10) + std::string(300, 'x') + "\r\n" + TimeTag(20) +
+                                         std::string(128, 'y') + "\r" + std::string(5, 'z')},
+        AwkwardFile{"TimesOutOfOrder", Shuffled(61)},
+        AwkwardFile{"EqualTimes", "[00:05.00]a\n[00:05.00]b\n[00:04.00]c\n[00:05.00]d\n"},
+        AwkwardFile{"LastTagCutShort", TimedLines(25, 10) + "[00:09.0"},
+        AwkwardFile{"SeveralTagsOnALine", "[00:03.00][00:01.00][00:02.00]chorus\n[00:04.00]x"},
+        AwkwardFile{"BracketForHundredths", "[00:01.0[][00:02.00]x[[00:03.0]]"},
+        AwkwardFile{"NothingButTags", TagsOnly(40)},
+        AwkwardFile{"ZeroBytesInText", "[00:01.00]a\0b\n[00:02.00]\0\n"s},
+        AwkwardFile{"HeaderAndStrayText", "[ar:A]\n[ti:T]\nintro [00:01.00] sung [00:02.00]"}),
+    testing::CaseName<AwkwardFile>);
 
 TEST(LyricWindow, SeekRefillsFromJustBeforeTheTarget) {
   LyricState lyrics;
