@@ -1,6 +1,5 @@
 #include "views/file_browser_dialog.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTreeView>
@@ -8,6 +7,7 @@
 
 #include "views/file_browser_model.h"
 #include "views/list_look.h"
+#include "views/soft_key_bar.h"
 
 namespace solvane {
 
@@ -56,25 +56,18 @@ void FileBrowserDialog::AddList() {
     list_->setColumnWidth(width.column, width.width * Scale());
   }
   GiveListLook(list_, Scale());
-  connect(list_, &QTreeView::clicked, this, [this](const QModelIndex& index) { TapRow(index.row()); });
+  connect(list_, &QTreeView::clicked, this,
+          [this](const QModelIndex& index) { TapRow(index.row()); });
 }
 
 void FileBrowserDialog::AddSoftKeys() {
-  softKeyBar_ = new QWidget(Body());
+  softKeyBar_ = new SoftKeyBar(Body(), Scale());
   softKeyBar_->setObjectName("softKeys");
-  StyleAsBar(softKeyBar_, Scale());
-  auto* row = new QHBoxLayout(softKeyBar_);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(0);
   for (const BrowserSoftKey& key : kBrowserSoftKeys) {
-    auto* button = new QPushButton(QString::fromUtf8(key.text), softKeyBar_);
+    QPushButton* button = softKeyBar_->AddKey(QString::fromUtf8(key.text));
     button->setObjectName(QString("softKey%1").arg(key.commandId));
-    StyleBarButton(button, Scale());
-    // The keys share the bar's width equally, however long their texts are.
-    button->setSizePolicy(QSizePolicy::Ignored, button->sizePolicy().verticalPolicy());
     const int commandId = key.commandId;
     connect(button, &QPushButton::clicked, this, [this, commandId] { RunCommand(commandId); });
-    row->addWidget(button, 1);
   }
 }
 

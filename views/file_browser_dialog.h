@@ -13,6 +13,7 @@ class QTreeView;
 namespace solvane {
 
 class FileBrowserModel;
+class SoftKeyBar;
 
 class FileBrowserDialog : public FullScreenDialog {
  public:
@@ -34,7 +35,7 @@ class FileBrowserDialog : public FullScreenDialog {
   BrowserSession& session_;
   FileBrowserModel* model_ = nullptr;
   QTreeView* list_ = nullptr;
-  QWidget* softKeyBar_ = nullptr;
+  SoftKeyBar* softKeyBar_ = nullptr;
 };
 
 // Opens the browser in the mode that session.playback.player.addMode holds and
