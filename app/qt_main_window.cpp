@@ -262,11 +262,28 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     painter.fillRect(rect(), Qt::black);
     return;
   }
-  // Only the damaged region is composed again; the painter, clipped to the
-  // same region, copies it in one block.
+  // Only the damaged region is composed again, and only it is copied to the
+  // window, a block per rectangle, all shown together when the paint ends.
   FacePaintState paintState = paintStateForPaint_;
   PaintFrame(FrameWith(paintState), frame_, fonts_, event->region());
-  painter.drawImage(0, 0, frame_);
+  CopyRegion(painter, frame_, event->region());
+  QueueLinesAhead();
+}
+
+void MainWindow::QueueLinesAhead() {
+  if (linesAheadQueued_) {
+    return;
+  }
+  linesAheadQueued_ = true;
+  // Queued, so it runs after Qt has put this paint on the screen.
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        linesAheadQueued_ = false;
+        FacePaintState paintState = paintStateForPaint_;
+        PrepareLinesAhead(FrameWith(paintState), fonts_);
+      },
+      Qt::QueuedConnection);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

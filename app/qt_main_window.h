@@ -102,6 +102,8 @@ class MainWindow final : public QWidget, public WindowActions {
 
  private:
   void PlaceMenuBar(bool collapsed);
+  // Once a paint is on screen: readies the lyric lines the next paints draw.
+  void QueueLinesAhead();
   void SetKeptAbove(bool above);
   int Scale() const;
 
@@ -126,6 +128,7 @@ class MainWindow final : public QWidget, public WindowActions {
   FacePaintState paintState_;
   FacePaintState paintStateForPaint_;
   std::vector<DrawStep> requestedSteps_;
+  bool linesAheadQueued_ = false;
   bool collapsed_ = false;
 };
 

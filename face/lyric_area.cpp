@@ -6,15 +6,25 @@
 
 namespace solvane {
 
+namespace {
+
+bool Running(const PlayerState& player) { return player.playing != 0 || player.paused != 0; }
+
+bool ShowsLyricRows(const PlayerState& player) {
+  return player.trackLoaded != 0 && Running(player) && player.lyricsPresent != 0;
+}
+
+}  // namespace
+
 void DrawLyricArea(Canvas& canvas, const LyricAreaSources& sources) {
   const ScreenLayout& layout = sources.layout;
   const PlayerState& player = sources.player;
   const bool loaded = player.trackLoaded != 0;
-  const bool running = player.playing != 0 || player.paused != 0;
+  const bool running = Running(player);
 
   // A loaded track that is not playing shows its title; in a state where it
   // is paused without playing, that title stands over what was drawn before.
-  if (loaded && running && player.lyricsPresent != 0) {
+  if (ShowsLyricRows(player)) {
     DrawLyricRows(canvas, layout, sources.lyrics);
   } else if (loaded && running) {
     DrawTrackInformation(canvas, layout, sources.trackInfo, player);
@@ -31,6 +41,13 @@ void DrawLyricArea(Canvas& canvas, const LyricAreaSources& sources) {
   }
 
   DrawTimeText(canvas, layout, player);
+}
+
+std::vector<LineAhead> LyricAreaLinesAhead(const LyricAreaSources& sources) {
+  if (!ShowsLyricRows(sources.player)) {
+    return {};
+  }
+  return LyricLinesAhead(sources.layout, sources.lyrics);
 }
 
 }  // namespace solvane

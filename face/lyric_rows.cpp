@@ -31,13 +31,18 @@ std::u16string SlotText(const LyricState& lyrics, int slot) {
   return FieldText(lyrics.lineText[slot]);
 }
 
+// Window slots the header layout draws: those below its header rows.
+int HeaderLayoutSlots(const ScreenLayout& layout) {
+  return std::max(layout.lyricRows - kHeaderFirstLineRow, 0);
+}
+
 void DrawHeaderLayout(Canvas& canvas, const ScreenLayout& layout, const LyricState& lyrics) {
   const TextStyle style = RowTextStyle(layout.skinScale);
   DrawRowText(canvas, LyricRowRect(layout, kHeaderTitleRow), FieldText(lyrics.title), style);
   DrawRowText(canvas, LyricRowRect(layout, kHeaderArtistRow), FieldText(lyrics.artist), style);
   DrawRowText(canvas, LyricRowRect(layout, kHeaderAlbumRow), FieldText(lyrics.album), style);
-  for (int row = kHeaderFirstLineRow; row < layout.lyricRows; ++row) {
-    DrawRowText(canvas, LyricRowRect(layout, row), SlotText(lyrics, row - kHeaderFirstLineRow),
+  for (int slot = 0; slot < HeaderLayoutSlots(layout); ++slot) {
+    DrawRowText(canvas, LyricRowRect(layout, kHeaderFirstLineRow + slot), SlotText(lyrics, slot),
                 style);
   }
 }
@@ -59,6 +64,27 @@ void DrawLyricRows(Canvas& canvas, const ScreenLayout& layout, const LyricState&
   } else {
     DrawPlainLayout(canvas, layout, lyrics);
   }
+}
+
+std::vector<LineAhead> LyricLinesAhead(const ScreenLayout& layout, const LyricState& lyrics) {
+  const bool header = lyrics.headerShown != 0;
+  const int nextCurrent = header ? 0 : lyrics.currentLine + 1;
+  const int firstUndrawn = header ? HeaderLayoutSlots(layout) : std::max(layout.lyricRows, 0);
+  std::vector<LineAhead> ahead;
+  const auto add = [&](int slot, const TextStyle& style) {
+    std::u16string text = SlotText(lyrics, slot);
+    if (!text.empty()) {
+      ahead.push_back({std::move(text), style});
+    }
+  };
+  add(nextCurrent, CurrentLineStyle(layout.skinScale));
+  if (!header) {
+    add(lyrics.currentLine, RowTextStyle(layout.skinScale));
+  }
+  for (int slot = firstUndrawn; slot < kLyricWindowSlots; ++slot) {
+    add(slot, RowTextStyle(layout.skinScale));
+  }
+  return ahead;
 }
 
 }  // namespace solvane

@@ -53,12 +53,12 @@ void QtCanvas::DrawText(std::u16string_view text, const TextRect& rect, const Te
   if (visible.isEmpty() || (clipped_ && !clip_.intersects(visible))) {
     return;  // nothing of it would show: skip the shaping and drawing
   }
-  const QtTextLine& line = fonts_.ShapedLine(text, style);
+  QtTextLine& line = fonts_.ShapedLine(text, style);
   const int textLeft = alignment == TextAlignment::kRight
                            ? rect.right - line.Advance()
                            : rect.left + (rect.right - rect.left - line.Advance()) / 2;
-  line.Draw(painter_, QPointF(textLeft, rect.top + fonts_.CellAscent(style)), visible,
-            qRgb(style.colour.red, style.colour.green, style.colour.blue));
+  line.Draw(painter_, QPoint(textLeft, rect.top + fonts_.CellAscent(style)), visible,
+            RgbOf(style));
 }
 
 }  // namespace solvane

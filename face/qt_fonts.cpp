@@ -82,7 +82,11 @@ int QtFontCache::CellAscent(const TextStyle& style) {
   return fonts_[FontIndex(style)].cellAscent;
 }
 
-const QtTextLine& QtFontCache::ShapedLine(std::u16string_view text, const TextStyle& style) {
+QRgb RgbOf(const TextStyle& style) {
+  return qRgb(style.colour.red, style.colour.green, style.colour.blue);
+}
+
+QtTextLine& QtFontCache::ShapedLine(std::u16string_view text, const TextStyle& style) {
   const std::size_t font = FontIndex(style);
   auto [entry, added] = lines_.try_emplace(LineKey{std::u16string(text), font});
   Line& line = entry->second;
@@ -91,6 +95,18 @@ const QtTextLine& QtFontCache::ShapedLine(std::u16string_view text, const TextSt
   }
   line.lastPaint = paint_;
   return line.shaped;
+}
+
+void QtFontCache::Prepare(std::u16string_view text, const TextStyle& style) {
+  ShapedLine(text, style).PrepareInk(RgbOf(style));
+}
+
+qsizetype QtFontCache::InkBytes() const {
+  qsizetype bytes = 0;
+  for (const auto& [key, line] : lines_) {
+    bytes += line.shaped.InkBytes();
+  }
+  return bytes;
 }
 
 void QtFontCache::EndPaint() {

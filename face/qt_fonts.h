@@ -6,6 +6,7 @@
 // them once and then only drawing its glyph runs saves most of a paint.
 
 #include <QFont>
+#include <QRgb>
 #include <QString>
 #include <cstddef>
 #include <deque>
@@ -28,6 +29,9 @@ bool RegisterTahomaFont(const QString& folder = QString::fromLatin1(kTahomaFolde
 
 inline constexpr unsigned kLinePaintsKept = 16;
 
+// The style's colour as Qt gives colours.
+QRgb RgbOf(const TextStyle& style);
+
 class QtFontCache {
  public:
   // The font of a style, made on first use. A style's height is the
@@ -42,7 +46,12 @@ class QtFontCache {
 
   // `text` shaped as one line in the style's font. Valid until the next
   // EndPaint.
-  const QtTextLine& ShapedLine(std::u16string_view text, const TextStyle& style);
+  QtTextLine& ShapedLine(std::u16string_view text, const TextStyle& style);
+
+  // Shapes `text` and renders its ink in the style's colour ahead of a
+  // paint that will draw it, and keeps it as if the next paint had drawn it.
+  // Work done here between paints is work the paint need not do.
+  void Prepare(std::u16string_view text, const TextStyle& style);
 
   // Drops the lines that none of the last kLinePaintsKept paints drew, so
   // the cache holds a few paints' worth of text. A paint may draw only the
@@ -50,6 +59,9 @@ class QtFontCache {
   void EndPaint();
 
   std::size_t LineCount() const { return lines_.size(); }
+
+  // Bytes of ink the kept lines hold.
+  qsizetype InkBytes() const;
 
  private:
   struct Font {

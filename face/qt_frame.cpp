@@ -2,6 +2,7 @@
 
 #include <QColor>
 
+#include "face/lyric_area.h"
 #include "face/qt_canvas.h"
 
 namespace solvane {
@@ -53,9 +54,26 @@ QRegion RegionOf(const std::vector<TextRect>& areas) {
   return region;
 }
 
+void CopyRegion(QPainter& painter, const QImage& frame, const QRegion& region) {
+  painter.save();
+  for (const QRect& rect : region) {
+    painter.setClipRect(rect);
+    painter.drawImage(rect.topLeft(), frame, rect);
+  }
+  painter.restore();
+}
+
 void PaintFrame(const FaceFrame& frame, QImage& image, QtFontCache& fonts) {
   const QSize size(frame.layout.screenWidth, frame.layout.clientHeight);
   PaintFrame(frame, image, fonts, QRegion(QRect(QPoint(0, 0), size)));
+}
+
+void PrepareLinesAhead(const FaceFrame& frame, QtFontCache& fonts) {
+  const std::vector<LineAhead> lines = LyricAreaLinesAhead(
+      {frame.layout, frame.player, frame.lyrics, frame.trackInfo, frame.startScreen});
+  for (const LineAhead& line : lines) {
+    fonts.Prepare(line.text, line.style);
+  }
 }
 
 }  // namespace solvane

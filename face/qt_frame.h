@@ -3,6 +3,7 @@
 // to the screen in one block.
 
 #include <QImage>
+#include <QPainter>
 #include <QRegion>
 #include <vector>
 
@@ -14,8 +15,8 @@ namespace solvane {
 // Composes the frame into `image`, which is made screen width x client height
 // (keeping its pixels when it already has that size). Only `damaged` is
 // composed again, unless the image was made anew; the rest keeps the pixels
-// of earlier paints. Paint it to the window with one QPainter::drawImage at
-// (0, 0), clipped to the damaged region. Keep `fonts` from paint to paint.
+// of earlier paints. Copy it to the window with CopyRegion for the same
+// region. Keep `fonts` from paint to paint.
 void PaintFrame(const FaceFrame& frame, QImage& image, QtFontCache& fonts,
                 const QRegion& damaged);
 
@@ -26,7 +27,17 @@ inline constexpr int kBoundingBoxCoverageNumerator = 3;
 inline constexpr int kBoundingBoxCoverageDenominator = 4;
 QRegion RegionOf(const std::vector<TextRect>& areas);
 
+// Copies `region` of `frame` with `painter`, rectangle by rectangle. A
+// painter already clipped to the region (a window's paint event) would copy
+// under that clip span by span; each rectangle as the clip is one block.
+void CopyRegion(QPainter& painter, const QImage& frame, const QRegion& region);
+
 // Composes the whole frame.
 void PaintFrame(const FaceFrame& frame, QImage& image, QtFontCache& fonts);
+
+// Shapes and renders the lines the lyric rows are about to draw, so that a
+// new current line or a page turn finds them ready. Call it between paints,
+// after the frame is on screen, with the same `fonts` as PaintFrame.
+void PrepareLinesAhead(const FaceFrame& frame, QtFontCache& fonts);
 
 }  // namespace solvane

@@ -192,3 +192,63 @@ TEST_F(PlayingTrackTest, TimeTextEndsEveryPaint) {
 
 }  // namespace
 }  // namespace solvane
+
+namespace solvane {
+namespace {
+
+// The lines ahead as "text/c" (current line's colour) or "text/r" (rows').
+std::vector<std::string> LinesAheadOf(FaceRecords& records) {
+  std::vector<std::string> lines;
+  for (const LineAhead& line : LyricAreaLinesAhead(records.Sources())) {
+    std::string text;
+    for (const char16_t unit : line.text) {
+      text += static_cast<char>(unit);
+    }
+    lines.push_back(text + (line.style.colour == kCurrentColour ? "/c" : "/r"));
+    EXPECT_EQ(line.style.cellHeight, RowTextStyle(records.layout.skinScale).cellHeight);
+  }
+  return lines;
+}
+
+TEST_F(PlayingTrackTest, LinesAheadAreTheNextCurrentLineTheCurrentOneAndTheNextPage) {
+  struct Case {
+    const char* name;
+    int lineCount;
+    int currentLine;
+    int headerShown;
+    std::vector<std::string> ahead;
+  };
+  const Case cases[] = {
+      {"full window", 20, 3, 0,
+       {"line 4/c", "line 3/r", "line 12/r", "line 14/r", "line 15/r", "line 16/r", "line 17/r",
+        "line 18/r", "line 19/r"}},  // slot 13 has no text
+      {"window ends below the rows", 14, 8, 0, {"line 9/c", "line 8/r", "line 12/r"}},
+      {"current line is the last", 4, 3, 0, {"line 3/r"}},
+      {"header shown", 10, 0, 1, {"line 0/c", "line 7/r", "line 8/r", "line 9/r"}},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.name);
+    for (int slot = 0; slot < kLyricWindowSlots; ++slot) {
+      records.SetLine(slot, slot == 13 ? "" : ("line " + std::to_string(slot)).c_str());
+    }
+    records.lyrics.lineCount = test.lineCount;
+    records.lyrics.currentLine = test.currentLine;
+    records.lyrics.headerShown = test.headerShown;
+    EXPECT_EQ(LinesAheadOf(records), test.ahead);
+  }
+}
+
+TEST_F(PlayingTrackTest, NoLinesAheadWhileTheAreaShowsSomethingElse) {
+  records.SetLine(0, "line 0");
+  records.SetLine(1, "line 1");
+  records.lyrics.lineCount = 2;
+  EXPECT_FALSE(LinesAheadOf(records).empty());
+  records.player.lyricsPresent = 0;
+  EXPECT_TRUE(LinesAheadOf(records).empty());
+  records.player.lyricsPresent = 1;
+  records.player.playing = 0;
+  EXPECT_TRUE(LinesAheadOf(records).empty());
+}
+
+}  // namespace
+}  // namespace solvane

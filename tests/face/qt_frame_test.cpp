@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 #include <QRegion>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "face/lyric_area.h"
 #include "skin/qt_bitmap.h"
 #include "tests/face/face_records.h"
 #include "tests/face/gui_environment.h"
@@ -113,6 +116,57 @@ TEST_F(PaintFrameTest, DamagedRegionIsComposedAgainAndTheRestKeepsItsPixels) {
     }
   }
   EXPECT_EQ(inside, 240 * 28 + 30 * 30);  // the time text and the knob included
+}
+
+TEST_F(PaintFrameTest, PageDrawnFromReadiedLinesLooksAsOneDrawnGlyphByGlyph) {
+  records.player.trackLoaded = 1;
+  records.player.playing = 1;
+  records.player.lyricsPresent = 1;
+  for (int slot = 0; slot < kLyricWindowSlots; ++slot) {
+    records.SetLine(slot, ("\xC3\x89lan line " + std::to_string(slot) + " AVATAR").c_str());
+  }
+  records.lyrics.lineCount = kLyricWindowSlots;
+  records.lyrics.currentLine = 8;
+  FaceFrame faceFrame{records.layout,  bitmaps, options, records.player, records.lyrics,
+                      records.trackInfo, records.startScreen, 0, paintState};
+  Paint();
+  PrepareLinesAhead(faceFrame, fonts);
+  for (const LineAhead& line : LyricAreaLinesAhead(
+           {records.layout, records.player, records.lyrics, records.trackInfo,
+            records.startScreen})) {
+    EXPECT_TRUE(fonts.ShapedLine(line.text, line.style).KeepsInkIn(RgbOf(line.style)));
+  }
+
+  // The page turns to the line after the current one, which becomes current:
+  // every row now shows a line readied above.
+  for (int slot = 0; slot + 9 < kLyricWindowSlots; ++slot) {
+    records.SetLine(slot, ("\xC3\x89lan line " + std::to_string(slot + 9) + " AVATAR").c_str());
+  }
+  records.lyrics.currentLine = 0;
+  Paint();
+  QtFontCache freshFonts;
+  QImage reference;
+  PaintFrame(faceFrame, reference, freshFonts);
+  EXPECT_EQ(frame, reference);
+}
+
+// The window's painter is clipped to the paint's region; each rectangle is
+// copied alone and nothing outside the region is touched.
+TEST(CopyRegionTest, CopiesTheRegionAndNothingElse) {
+  const QImage frame = RowNumberedFace(120, 90);
+  QImage window = Filled(120, 90, qRgb(9, 9, 9));
+  const QRegion region = QRegion(5, 5, 30, 10) + QRegion(60, 40, 50, 45);
+  {
+    QPainter painter(&window);
+    painter.setClipRegion(region);
+    CopyRegion(painter, frame, region);
+  }
+  for (int y = 0; y < 90; ++y) {
+    for (int x = 0; x < 120; ++x) {
+      ASSERT_EQ(window.pixel(x, y), region.contains(QPoint(x, y)) ? FaceRow(y) : qRgb(9, 9, 9))
+          << x << "," << y;
+    }
+  }
 }
 
 // Rectangles that fill most of their bounding box are composed as the box;

@@ -1,0 +1,138 @@
+#include "face/qt_text_line.h"
+
+#include <gtest/gtest.h>
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "face/qt_fonts.h"
+#include "face/text_styles.h"
+#include "tests/face/gui_environment.h"
+
+namespace solvane {
+namespace {
+
+constexpr QRgb kRowGrey = qRgb(103, 105, 118);
+constexpr QRgb kCurrentYellow = qRgb(254, 252, 180);
+
+// A background every pixel of which differs from its neighbours, so any
+// blending fault shows.
+QImage Patterned(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      image.setPixel(x, y, qRgb((x * 7) % 256, (y * 13) % 256, (x * y) % 256));
+    }
+  }
+  return image;
+}
+
+// The largest difference of any colour channel between the two images.
+int LargestDifference(const QImage& a, const QImage& b) {
+  int largest = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y);
+      const QRgb q = b.pixel(x, y);
+      largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q))});
+    }
+  }
+  return largest;
+}
+
+const QPoint kBaseline(30, 40);
+
+// The reference: Qt drawing the same string straight onto the background.
+QImage PlainQtDrawing(const std::u16string& text, const QFont& font, QRgb colour,
+                      const QRect& clip) {
+  QImage frame = Patterned(480, 80);
+  QPainter painter(&frame);
+  painter.setClipRect(clip);
+  painter.setFont(font);
+  painter.setPen(QColor::fromRgb(colour));
+  painter.drawText(kBaseline,
+                   QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+  return frame;
+}
+
+QImage LineDrawing(QtTextLine& line, QRgb colour, const QRect& clip) {
+  QImage frame = Patterned(480, 80);
+  QPainter painter(&frame);
+  line.Draw(painter, kBaseline, clip, colour);
+  return frame;
+}
+
+class QtTextLineTest : public ::testing::Test {
+ protected:
+  QtFontCache fonts;
+  const QFont& rowFont = fonts.FontFor(RowTextStyle(2));
+};
+
+TEST_F(QtTextLineTest, ReadiedInkLooksAsQtDrawsTheTextStraightOntoTheFrame) {
+  const std::u16string texts[] = {
+      u"AVATAR To Wa Yo, fjord \"quoted\" WAVE",    // kerned pairs, overhangs
+      u"\u00c9lan \u00c4rger na\u00efve caf\u00e9 \u00c5se",  // accents above the capitals
+      u"\u6708\u4eae\u4ee3\u8868\u6211\u7684\u5fc3 \u3042\u3044",  // faces merged in
+      u"\u05e9\u05dc\u05d5\u05dd \u05e2\u05d5\u05dc\u05dd",        // right to left
+  };
+  const QRect clips[] = {QRect(0, 0, 480, 80), QRect(60, 25, 100, 30)};
+  for (const std::u16string& text : texts) {
+    for (const QRgb colour : {kRowGrey, kCurrentYellow}) {
+      for (const QRect& clip : clips) {
+        SCOPED_TRACE(::testing::Message()
+                     << QString::fromStdU16String(text).toStdString() << " colour " << std::hex
+                     << colour << std::dec << " clip x " << clip.x());
+        QtTextLine line = ShapeTextLine(text, rowFont);
+        const QImage reference = PlainQtDrawing(text, rowFont, colour, clip);
+        EXPECT_EQ(LargestDifference(LineDrawing(line, colour, clip), reference), 0);
+        line.PrepareInk(colour);
+        ASSERT_TRUE(line.KeepsInkIn(colour));
+        EXPECT_EQ(LargestDifference(LineDrawing(line, colour, clip), reference), 0);
+      }
+    }
+  }
+}
+
+TEST_F(QtTextLineTest, TwoColoursAreKeptAndTheOneUsedLeastRecentlyGivesWay) {
+  QtTextLine line = ShapeTextLine(u"a lyric line", rowFont);
+  EXPECT_FALSE(line.KeepsInkIn(kRowGrey));  // drawing alone readies nothing
+  LineDrawing(line, kRowGrey, QRect(0, 0, 480, 80));
+  EXPECT_FALSE(line.KeepsInkIn(kRowGrey));
+
+  line.PrepareInk(kRowGrey);
+  line.PrepareInk(kCurrentYellow);
+  EXPECT_TRUE(line.KeepsInkIn(kRowGrey));
+  EXPECT_TRUE(line.KeepsInkIn(kCurrentYellow));
+
+  LineDrawing(line, kRowGrey, QRect(0, 0, 480, 80));  // grey is now the more recent
+  line.PrepareInk(qRgb(0, 0, 255));
+  EXPECT_TRUE(line.KeepsInkIn(kRowGrey));
+  EXPECT_FALSE(line.KeepsInkIn(kCurrentYellow));
+  EXPECT_TRUE(line.KeepsInkIn(qRgb(0, 0, 255)));
+}
+
+TEST_F(QtTextLineTest, LinesTooLargeOrEmptyKeepNoInkAndStillDraw) {
+  // 129 wide letters at twice the size: far past the largest kept image.
+  const std::u16string wide(129, u'W');
+  QtTextLine line = ShapeTextLine(wide, rowFont);
+  line.PrepareInk(kRowGrey);
+  EXPECT_FALSE(line.KeepsInkIn(kRowGrey));
+  const QRect all(0, 0, 480, 80);
+  EXPECT_EQ(LargestDifference(LineDrawing(line, kRowGrey, all),
+                              PlainQtDrawing(wide, rowFont, kRowGrey, all)),
+            0);
+
+  QtTextLine blank = ShapeTextLine(u"   ", rowFont);
+  blank.PrepareInk(kRowGrey);
+  EXPECT_FALSE(blank.KeepsInkIn(kRowGrey));
+  EXPECT_EQ(LargestDifference(LineDrawing(blank, kRowGrey, all), Patterned(480, 80)), 0);
+}
+
+}  // namespace
+}  // namespace solvane
