@@ -135,7 +135,7 @@ QtTextLine ShapeTextLine(std::u16string_view text, const QFont& font) {
 
   QtTextLine shaped;
   if (line.isValid()) {
-    shaped.advance_ = static_cast<int>(std::lround(line.naturalTextWidth()));
+    shaped.advance_ = static_cast<int>(std::ceil(line.naturalTextWidth()));
     shaped.ascent_ = line.ascent();
     shaped.runs_ = layout.glyphRuns();
     shaped.inkBox_ = InkBoxOf(shaped.runs_, shaped.ascent_);

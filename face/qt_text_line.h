@@ -34,7 +34,8 @@ inline constexpr int kLargestInkImagePixels = 48 * 1024;
 
 class QtTextLine {
  public:
-  // The text's width, rounded, for aligning it.
+  // The text's width rounded up to whole pixels, for aligning it: text
+  // aligned to a rectangle's edge by it stays inside the rectangle.
   int Advance() const { return advance_; }
 
   // Draws the line in `colour` with its pen starting at `baseline`,

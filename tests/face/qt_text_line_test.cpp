@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -132,6 +133,25 @@ TEST_F(QtTextLineTest, LinesTooLargeOrEmptyKeepNoInkAndStillDraw) {
   blank.PrepareInk(kRowGrey);
   EXPECT_FALSE(blank.KeepsInkIn(kRowGrey));
   EXPECT_EQ(LargestDifference(LineDrawing(blank, kRowGrey, all), Patterned(480, 80)), 0);
+}
+
+// Right-aligned text is placed by its advance; rounded down, the play time
+// "00:36" reached 0.4 px past the window's right edge.
+TEST(QtTextLineAdvanceTest, AdvanceIsTheTextsWidthRoundedUp) {
+  QtFontCache fonts;
+  for (const int scale : {1, 2}) {
+    for (const TextStyle& style : {TimeTextStyle(scale), RowTextStyle(scale)}) {
+      for (const std::u16string text : {u"00:36", u"10:23/", u"59:59", u"Lyric line 5"}) {
+        const QString string = QString::fromStdU16String(text);
+        SCOPED_TRACE(string.toStdString() + " scale " + std::to_string(scale));
+        const double width = QFontMetricsF(fonts.FontFor(style)).horizontalAdvance(string);
+        const int advance = ShapeTextLine(text, fonts.FontFor(style)).Advance();
+        EXPECT_GE(advance, width);
+        // Qt's metrics may measure a pixel less than its layout ("59:59").
+        EXPECT_LT(advance, width + 2.0);
+      }
+    }
+  }
 }
 
 }  // namespace
