@@ -6,6 +6,7 @@
 #include "face/text_rows.h"
 #include "face/text_styles.h"
 #include "lyrics/lyric_text.h"
+#include "lyrics/lyrics.h"
 
 namespace solvane {
 
@@ -69,7 +70,8 @@ void DrawLyricRows(Canvas& canvas, const ScreenLayout& layout, const LyricState&
 std::vector<LineAhead> LyricLinesAhead(const ScreenLayout& layout, const LyricState& lyrics) {
   const bool header = lyrics.headerShown != 0;
   const int nextCurrent = header ? 0 : lyrics.currentLine + 1;
-  const int firstUndrawn = header ? HeaderLayoutSlots(layout) : std::max(layout.lyricRows, 0);
+  const int nextPage = header ? HeaderLayoutSlots(layout)
+                              : std::max(layout.lyricRows - kRowsKeptBelowHighlight, 0);
   std::vector<LineAhead> ahead;
   const auto add = [&](int slot, const TextStyle& style) {
     std::u16string text = SlotText(lyrics, slot);
@@ -81,7 +83,7 @@ std::vector<LineAhead> LyricLinesAhead(const ScreenLayout& layout, const LyricSt
   if (!header) {
     add(lyrics.currentLine, RowTextStyle(layout.skinScale));
   }
-  for (int slot = firstUndrawn; slot < kLyricWindowSlots; ++slot) {
+  for (int slot = nextPage; slot < kLyricWindowSlots; ++slot) {
     add(slot, RowTextStyle(layout.skinScale));
   }
   return ahead;

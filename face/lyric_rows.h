@@ -22,9 +22,9 @@ struct LineAhead {
 
 // What the rows draw next as the track plays on: the line after the current
 // one in the current line's style (the first line once the header gives
-// way), the current line in the row style it goes back to, then the
-// window's lines past the rows drawn now, which the next page shows. Lines
-// without text are left out.
+// way), the current line in the row style it goes back to, then the lines
+// the next page shows in the row style: from the row where the highlight
+// turns the page to the end of the window. Lines without text are left out.
 std::vector<LineAhead> LyricLinesAhead(const ScreenLayout& layout, const LyricState& lyrics);
 
 }  // namespace solvane

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "face/qt_cell_metrics.h"
 
@@ -97,8 +98,29 @@ QtTextLine& QtFontCache::ShapedLine(std::u16string_view text, const TextStyle& s
   return line.shaped;
 }
 
-void QtFontCache::Prepare(std::u16string_view text, const TextStyle& style) {
-  ShapedLine(text, style).PrepareInk(RgbOf(style));
+void QtFontCache::ReadyInkFor(std::span<const LineAhead> lines) {
+  struct Wanted {
+    QtTextLine* line;
+    QRgb colour;
+  };
+  std::vector<Wanted> wanted;
+  wanted.reserve(lines.size());
+  for (const LineAhead& line : lines) {
+    wanted.push_back({&ShapedLine(line.text, line.style), RgbOf(line.style)});
+  }
+  std::vector<QRgb> colours;
+  for (auto& [key, line] : lines_) {
+    colours.clear();
+    for (const Wanted& want : wanted) {
+      if (want.line == &line.shaped) {
+        colours.push_back(want.colour);
+      }
+    }
+    line.shaped.KeepInkOnlyIn(colours);
+  }
+  for (const Wanted& want : wanted) {
+    want.line->PrepareInk(want.colour);
+  }
 }
 
 qsizetype QtFontCache::InkBytes() const {

@@ -10,11 +10,13 @@
 #include <QString>
 #include <cstddef>
 #include <deque>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
 #include "face/canvas.h"
+#include "face/lyric_rows.h"
 #include "face/qt_text_line.h"
 
 namespace solvane {
@@ -48,10 +50,12 @@ class QtFontCache {
   // EndPaint.
   QtTextLine& ShapedLine(std::u16string_view text, const TextStyle& style);
 
-  // Shapes `text` and renders its ink in the style's colour ahead of a
-  // paint that will draw it, and keeps it as if the next paint had drawn it.
-  // Work done here between paints is work the paint need not do.
-  void Prepare(std::u16string_view text, const TextStyle& style);
+  // Shapes `lines` and renders their ink in their styles' colours ahead of
+  // the paints that draw them, keeping them as if the next paint had drawn
+  // them; every other ink is dropped. Work done here between paints is work
+  // the paints need not do, and ink is kept only for what is about to be
+  // drawn (a line's ink is as large as the line on screen).
+  void ReadyInkFor(std::span<const LineAhead> lines);
 
   // Drops the lines that none of the last kLinePaintsKept paints drew, so
   // the cache holds a few paints' worth of text. A paint may draw only the

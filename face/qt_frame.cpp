@@ -69,11 +69,8 @@ void PaintFrame(const FaceFrame& frame, QImage& image, QtFontCache& fonts) {
 }
 
 void PrepareLinesAhead(const FaceFrame& frame, QtFontCache& fonts) {
-  const std::vector<LineAhead> lines = LyricAreaLinesAhead(
-      {frame.layout, frame.player, frame.lyrics, frame.trackInfo, frame.startScreen});
-  for (const LineAhead& line : lines) {
-    fonts.Prepare(line.text, line.style);
-  }
+  fonts.ReadyInkFor(LyricAreaLinesAhead(
+      {frame.layout, frame.player, frame.lyrics, frame.trackInfo, frame.startScreen}));
 }
 
 }  // namespace solvane

@@ -84,6 +84,14 @@ bool QtTextLine::KeepsInkIn(QRgb colour) const {
   });
 }
 
+void QtTextLine::KeepInkOnlyIn(std::span<const QRgb> colours) {
+  for (ColouredInk& ink : inks_) {
+    if (std::find(colours.begin(), colours.end(), ink.colour) == colours.end()) {
+      ink = {};
+    }
+  }
+}
+
 qsizetype QtTextLine::InkBytes() const {
   return inks_[0].image.sizeInBytes() + inks_[1].image.sizeInBytes();
 }

@@ -23,6 +23,7 @@
 #include <QRect>
 #include <QRgb>
 #include <array>
+#include <span>
 #include <string_view>
 
 namespace solvane {
@@ -47,6 +48,9 @@ class QtTextLine {
   void PrepareInk(QRgb colour);
 
   bool KeepsInkIn(QRgb colour) const;
+
+  // Drops the ink of every colour but these.
+  void KeepInkOnlyIn(std::span<const QRgb> colours);
 
   // Bytes the kept ink takes.
   qsizetype InkBytes() const;

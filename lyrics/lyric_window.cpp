@@ -18,12 +18,9 @@ namespace {
 // a moment ago is still on the new page.
 constexpr std::int32_t kRefillLead = 2;
 
-// Rows below the highlight that stay free before the page turns.
-constexpr int kRowsKeptBelow = 3;
-
 // The lyric area has 9 or 12 rows. Anything else is kept inside the window
 // so the slot comparisons never leave it.
-constexpr int kFewestLyricRows = kRowsKeptBelow + 1;
+constexpr int kFewestLyricRows = kRowsKeptBelowHighlight + 1;
 
 std::int32_t TenthsBefore(std::int32_t time, std::int32_t lead) {
   return time < INT32_MIN + lead ? INT32_MIN : time - lead;
@@ -161,7 +158,7 @@ bool LyricTick(LyricState& lyrics, double position, int lyricRows, Shell& shell)
   // compared too; they keep the times of an earlier fill.
   const int rows = std::clamp(lyricRows, kFewestLyricRows, kLyricWindowSlots);
   const std::int32_t* times = lyrics.lineTime;
-  for (int slot = 0; slot < rows - kRowsKeptBelow; ++slot) {
+  for (int slot = 0; slot < rows - kRowsKeptBelowHighlight; ++slot) {
     if (now == times[slot] || (times[slot] < now && now < times[slot + 1])) {
       lyrics.currentLine = slot;
       shell.InvalidateMainWindow();

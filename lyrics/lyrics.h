@@ -24,6 +24,11 @@ void ParseHeaderTags(LyricState& lyrics);
 void BuildTagIndex(LyricState& lyrics);
 void FillLyricWindow(LyricState& lyrics, std::int32_t start);
 
+// Rows below the highlight that stay free before the page turns: the
+// highlight stands in rows 0 to R - 4, and a line that would stand lower
+// starts the next page.
+inline constexpr int kRowsKeptBelowHighlight = 3;
+
 // `position` is the play position in seconds; `lyricRows` is 9 or 12. Asks the
 // shell to repaint and returns true when it chose a line.
 bool LyricTick(LyricState& lyrics, double position, int lyricRows, Shell& shell);

@@ -26,6 +26,7 @@
 #include "face/face_damage.h"
 #include "face/qt_fonts.h"
 #include "face/qt_frame.h"
+#include "lyrics/lyrics.h"
 #include "skin/qt_bitmap.h"
 
 namespace solvane {
@@ -84,7 +85,6 @@ struct PaintScene {
     lyrics.currentLine = (lyrics.currentLine + 1) % (layout.lyricRows - kRowsKeptBelowHighlight);
   }
 
-  static constexpr int kRowsKeptBelowHighlight = 3;
   int firstLine = 0;
 
   FaceFrame Frame() {

@@ -220,9 +220,10 @@ TEST_F(PlayingTrackTest, LinesAheadAreTheNextCurrentLineTheCurrentOneAndTheNextP
   };
   const Case cases[] = {
       {"full window", 20, 3, 0,
-       {"line 4/c", "line 3/r", "line 12/r", "line 14/r", "line 15/r", "line 16/r", "line 17/r",
-        "line 18/r", "line 19/r"}},  // slot 13 has no text
-      {"window ends below the rows", 14, 8, 0, {"line 9/c", "line 8/r", "line 12/r"}},
+       {"line 4/c", "line 3/r", "line 9/r", "line 10/r", "line 11/r", "line 12/r", "line 14/r",
+        "line 15/r", "line 16/r", "line 17/r", "line 18/r", "line 19/r"}},  // slot 13 is empty
+      {"window ends below the rows", 14, 8, 0,
+       {"line 9/c", "line 8/r", "line 9/r", "line 10/r", "line 11/r", "line 12/r"}},
       {"current line is the last", 4, 3, 0, {"line 3/r"}},
       {"header shown", 10, 0, 1, {"line 0/c", "line 7/r", "line 8/r", "line 9/r"}},
   };

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <string_view>
+#include <vector>
 
 #include "face/text_styles.h"
 #include "tests/face/gui_environment.h"
@@ -61,6 +63,34 @@ TEST(QtFontCacheTest, SameTextInAnotherFontIsAnotherLineButNotInAnotherColour) {
   EXPECT_EQ(&fonts.ShapedLine(u"a lyric line", CurrentLineStyle(1)), &row);
   EXPECT_EQ(fonts.LineCount(), 3u);
   EXPECT_LT(small.Advance(), large.Advance());
+}
+
+TEST(QtFontCacheTest, InkIsKeptOnlyForTheLinesReadiedLast) {
+  QtFontCache fonts;
+  const TextStyle row = RowTextStyle(1);
+  const TextStyle current = CurrentLineStyle(1);
+  const auto keeps = [&fonts](std::u16string_view text, const TextStyle& style) {
+    return fonts.ShapedLine(text, style).KeepsInkIn(RgbOf(style));
+  };
+  const std::vector<LineAhead> first = {{u"one", current}, {u"one", row}, {u"two", row}};
+  fonts.ReadyInkFor(first);
+  EXPECT_TRUE(keeps(u"one", current));
+  EXPECT_TRUE(keeps(u"one", row));  // a chorus line may be wanted in both colours
+  EXPECT_TRUE(keeps(u"two", row));
+  const qsizetype bytes = fonts.InkBytes();
+  EXPECT_GT(bytes, 0);
+
+  const std::vector<LineAhead> second = {{u"two", current}, {u"three", row}};
+  fonts.ReadyInkFor(second);
+  EXPECT_FALSE(keeps(u"one", current));
+  EXPECT_FALSE(keeps(u"one", row));
+  EXPECT_FALSE(keeps(u"two", row));
+  EXPECT_TRUE(keeps(u"two", current));
+  EXPECT_TRUE(keeps(u"three", row));
+
+  fonts.ReadyInkFor({});
+  EXPECT_EQ(fonts.InkBytes(), 0);
+  EXPECT_EQ(fonts.LineCount(), 3u);  // the shaping stays for the paints that follow
 }
 
 TEST(TahomaFontTest, RegisteredFaceIsTheOneUsed) {
