@@ -19,6 +19,15 @@ void AppendCodePoint(std::u16string& out, char32_t code) {
   }
 }
 
+// The code point of a whole, well-formed sequence of 2 to 4 bytes.
+char32_t CodePointOf(const std::uint8_t* sequence, std::size_t length) {
+  char32_t code = sequence[0] & (0x7FU >> length);  // the lead's share
+  for (std::size_t k = 1; k < length; ++k) {
+    code = (code << 6) | (sequence[k] & 0x3FU);
+  }
+  return code;
+}
+
 }  // namespace
 
 std::u16string LyricTextToWide(const char* text, std::size_t capacity) {
@@ -40,32 +49,15 @@ std::u16string LyricTextToWide(const char* text, std::size_t capacity) {
       ++i;
       continue;
     }
-    Utf8Lead form{};
-    if (!ReadUtf8Lead(lead, form)) {
-      out.push_back(kReplacementCharacter);
-      ++i;
-      continue;
-    }
-    // Take continuation bytes while they fit; a sequence cut short becomes
-    // one replacement character and the byte that broke it starts afresh.
-    char32_t code = form.bits;
-    std::size_t taken = 1;
-    while (taken <= form.continuations && i + taken < length) {
-      const std::uint8_t follow = bytes[i + taken];
-      const std::uint8_t low = taken == 1 ? form.firstLow : 0x80;
-      const std::uint8_t high = taken == 1 ? form.firstHigh : 0xBF;
-      if (follow < low || follow > high) {
-        break;
-      }
-      code = (code << 6) | (follow & 0x3FU);
-      ++taken;
-    }
-    if (taken == form.continuations + 1) {
-      AppendCodePoint(out, code);
+    // A sequence cut short becomes one replacement character and the byte
+    // that broke it starts afresh.
+    const Utf8Span span = ReadUtf8Span(bytes, length, i);
+    if (span.whole) {
+      AppendCodePoint(out, CodePointOf(bytes + i, span.length));
     } else {
       out.push_back(kReplacementCharacter);
     }
-    i += taken;
+    i += span.length;
   }
   return out;
 }
