@@ -1,8 +1,9 @@
 #include "app/qt_single_instance.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
 #include <QtEndian>
@@ -11,15 +12,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
+#include <optional>
+#include <span>
 
 namespace solvane {
 namespace {
 
-constexpr int kConnectTimeoutMs = 1000;
+constexpr std::chrono::milliseconds kConnectTimeout{1000};
 // How long a later start waits for the player to say it took the message.
-constexpr int kAnswerTimeoutMs = 5000;
-constexpr QByteArrayView kTakenAnswer = "\x06";
+constexpr std::chrono::milliseconds kAnswerTimeout{5000};
+constexpr char kTakenAnswer = '\x06';
 // How long a start waits before it looks for the player again.
 constexpr unsigned long kRetryMs = 20;
 // A later start that says nothing within this time is dropped.
@@ -28,6 +32,7 @@ constexpr int kReceiveTimeoutMs = 3000;
 constexpr quint32 kMaxMessageBytes = 1024 * 1024;
 constexpr int kMaxOpenConnections = 16;
 constexpr qsizetype kLengthBytes = 4;
+constexpr std::size_t kHeadBytes = kLengthBytes;
 
 QByteArray Frame(const QStringList& paths) {
   QByteArray body;
@@ -40,9 +45,9 @@ QByteArray Frame(const QStringList& paths) {
   return message + body;
 }
 
-QStringList Unframe(const QByteArray& body) {
+QStringList Unframe(QByteArrayView body) {
   QStringList paths;
-  for (const QByteArray& path : body.split('\0')) {
+  for (const QByteArray& path : body.toByteArray().split('\0')) {
     if (!path.isEmpty()) {
       paths.push_back(QString::fromUtf8(path));
     }
@@ -56,6 +61,17 @@ bool IsOwnSocket(const QString& path) {
   return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISSOCK(info.st_mode) &&
          info.st_uid == ::geteuid();
 }
+
+// Where a socket name lies: an absolute path as it is, any other name in the
+// temporary folder.
+QString SocketPath(const QString& name) {
+  if (name.isEmpty() || name.startsWith(u'/')) {
+    return name;
+  }
+  return QDir::cleanPath(QDir::tempPath()) + u'/' + name;
+}
+
+std::string EncodedPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 // Whether `path` is a folder this user owns and nobody else may enter.
 bool IsPrivateFolder(const QString& path) {
@@ -87,14 +103,79 @@ QString InstanceName() {
   return folder.isEmpty() ? QString() : folder + QStringLiteral("/solvane.socket");
 }
 
-SingleInstance::SingleInstance(QString name)
-    : name_(std::move(name)), lock_(name_.isEmpty() ? QString() : name_ + QStringLiteral(".lock")) {
+// One later start speaking to the player: its message is read as it
+// arrives; the connection is dropped when it claims too much, ends early or
+// says nothing in time.
+class SingleInstance::Connection final : public QObject {
+ public:
+  Connection(SingleInstance& owner, LocalSocket socket)
+      : QObject(&owner),
+        owner_(owner),
+        socket_(std::move(socket)),
+        readable_(socket_.Descriptor(), QSocketNotifier::Read, this) {
+    connect(&readable_, &QSocketNotifier::activated, this, [this] { Read(); });
+    QTimer::singleShot(kReceiveTimeoutMs, this, [this] { Close(); });
+  }
+
+  // Closes the socket at once; the object goes later, as it may be in the
+  // middle of its own call.
+  void Close() {
+    if (!socket_.IsOpen()) {
+      return;
+    }
+    readable_.setEnabled(false);
+    socket_ = LocalSocket();
+    --owner_.openConnections_;
+    deleteLater();
+  }
+
+ private:
+  void Read() {
+    const Received received = ReceiveAvailable(socket_, buffer_, kHeadBytes + length_.value_or(0));
+    if (!length_ && buffer_.size() == kHeadBytes) {
+      length_ = qFromBigEndian<quint32>(buffer_.data());
+      if (*length_ > kMaxMessageBytes) {
+        Close();
+        return;
+      }
+      Read();  // the body may be there already
+      return;
+    }
+    if (length_ && buffer_.size() == kHeadBytes + *length_) {
+      const QStringList paths = Unframe(QByteArrayView(buffer_).sliced(kHeadBytes));
+      SendAll(socket_, std::span<const char>(&kTakenAnswer, 1), kConnectTimeout);
+      Close();
+      if (owner_.receive_) {
+        owner_.receive_(paths);
+      }
+      return;
+    }
+    if (received.ended) {
+      Close();
+    }
+  }
+
+  SingleInstance& owner_;
+  LocalSocket socket_;
+  QSocketNotifier readable_;
+  std::string buffer_;
+  std::optional<std::size_t> length_;
+};
+
+SingleInstance::SingleInstance(const QString& name)
+    : path_(SocketPath(name)), lock_(path_.isEmpty() ? QString() : path_ + QStringLiteral(".lock")) {
   // A lock is stale only when its process is gone, however long it has held it.
   lock_.setStaleLockTime(0);
 }
 
+SingleInstance::~SingleInstance() {
+  if (listening_.IsOpen()) {
+    ::unlink(EncodedPath(path_).c_str());
+  }
+}
+
 SingleInstance::Claim SingleInstance::ClaimOrHandOver(const QStringList& paths, int deadlineMs) {
-  if (name_.isEmpty()) {
+  if (path_.isEmpty()) {
     return Claim::kUnguarded;
   }
   QElapsedTimer clock;
@@ -117,73 +198,52 @@ SingleInstance::Claim SingleInstance::ClaimOrHandOver(const QStringList& paths, 
 }
 
 bool SingleInstance::HandToRunningInstance(const QStringList& paths) {
-  if (!IsOwnSocket(name_)) {
+  if (!IsOwnSocket(path_)) {
     return false;
   }
-  QLocalSocket socket;
-  socket.connectToServer(name_);
-  if (!socket.waitForConnected(kConnectTimeoutMs)) {
+  const LocalSocket socket = ConnectLocal(EncodedPath(path_), kConnectTimeout);
+  if (!socket.IsOpen()) {
     return false;
   }
-  socket.write(Frame(paths));
-  while (socket.bytesToWrite() > 0 && socket.waitForBytesWritten(kConnectTimeoutMs)) {
-  }
+  const QByteArray message = Frame(paths);
   // Only the player's answer says the message was taken: a connection over
   // the player's limit is accepted by the system but dropped unread.
-  const bool taken = socket.waitForReadyRead(kAnswerTimeoutMs) && socket.read(1) == kTakenAnswer;
-  socket.disconnectFromServer();
-  return taken;
+  return SendAll(socket, std::span<const char>(message.constData(), message.size()),
+                 kConnectTimeout) &&
+         ReceiveByte(socket, kAnswerTimeout) == kTakenAnswer;
 }
 
 bool SingleInstance::Listen(std::function<void(const QStringList& paths)> receive) {
-  if (name_.isEmpty()) {
+  if (path_.isEmpty() || listening_.IsOpen()) {
+    return false;
+  }
+  const std::string path = EncodedPath(path_);
+  listening_ = ListenLocal(path);
+  if (!listening_.IsOpen() && FitsSocketAddress(path)) {
+    // Nobody answered on the name, so whatever holds it is left over.
+    ::unlink(path.c_str());
+    listening_ = ListenLocal(path);
+  }
+  if (!listening_.IsOpen()) {
     return false;
   }
   receive_ = std::move(receive);
-  server_.setSocketOptions(QLocalServer::UserAccessOption);
-  connect(&server_, &QLocalServer::newConnection, this, [this] { Accept(); });
-  if (server_.listen(name_)) {
-    return true;
-  }
-  // Nobody answered on the name, so whatever holds it is left over.
-  QLocalServer::removeServer(name_);
-  return server_.listen(name_);
+  auto watch = std::make_unique<QSocketNotifier>(listening_.Descriptor(), QSocketNotifier::Read);
+  connect(watch.get(), &QSocketNotifier::activated, this, [this] { Accept(); });
+  acceptWatch_ = std::move(watch);
+  return true;
 }
 
 void SingleInstance::Accept() {
-  while (QLocalSocket* socket = server_.nextPendingConnection()) {
+  for (LocalSocket socket = AcceptLocal(listening_); socket.IsOpen();
+       socket = AcceptLocal(listening_)) {
     if (openConnections_ >= kMaxOpenConnections) {
-      socket->abort();
-      socket->deleteLater();
-      continue;
+      continue;  // closed as it goes
     }
     ++openConnections_;
-    socket->setReadBufferSize(kLengthBytes + kMaxMessageBytes);
-    connect(socket, &QObject::destroyed, this, [this] { --openConnections_; });
-    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    QTimer::singleShot(kReceiveTimeoutMs, socket, [socket] { socket->abort(); });
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-      if (socket->bytesAvailable() < kLengthBytes) {
-        return;
-      }
-      const QByteArray head = socket->peek(kLengthBytes);
-      const quint32 length = qFromBigEndian<quint32>(head.constData());
-      if (length > kMaxMessageBytes) {
-        socket->abort();
-        return;
-      }
-      if (socket->bytesAvailable() < kLengthBytes + static_cast<qint64>(length)) {
-        return;
-      }
-      socket->read(kLengthBytes);
-      const QStringList paths = Unframe(socket->read(length));
-      socket->write(kTakenAnswer.data(), kTakenAnswer.size());
-      socket->disconnectFromServer();
-      if (receive_) {
-        receive_(paths);
-      }
-    });
+    new Connection(*this, std::move(socket));
   }
 }
+
 
 }  // namespace solvane

@@ -4,17 +4,20 @@
 // come to the front) and ends. A message is a 4-byte big-endian length and
 // that many bytes: the paths in UTF-8, each ended by a NUL.
 
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
+#include <string>
+
+#include "app/local_socket.h"
 
 namespace solvane {
 
-// The socket's path: SOLVANE_INSTANCE_NAME when set (tests run side by side
+// The socket's name: SOLVANE_INSTANCE_NAME when set (tests run side by side
 // with it), else "solvane.socket" in the user's runtime folder
 // ($XDG_RUNTIME_DIR, else a private folder of the user's). Empty when no
 // folder the user alone owns and can use is found.
@@ -22,8 +25,10 @@ QString InstanceName();
 
 class SingleInstance : public QObject {
  public:
-  // The lock file lies beside the socket: `name` + ".lock".
-  explicit SingleInstance(QString name);
+  // A name that is not an absolute path names a socket in the temporary
+  // folder. The lock file lies beside the socket: its path + ".lock".
+  explicit SingleInstance(const QString& name);
+  ~SingleInstance() override;
 
   enum class Claim {
     kPlayer,      // this process holds the lock: it is the player
@@ -44,15 +49,18 @@ class SingleInstance : public QObject {
   // connection that sends a message over the size cap, or none within a few
   // seconds, is dropped; connections beyond a small number are refused. A
   // socket that a crashed instance left behind is removed first. False when
-  // listening failed; the player then runs without the guard.
+  // listening failed; the player then runs without the guard. The socket
+  // file is removed when this object goes.
   bool Listen(std::function<void(const QStringList& paths)> receive);
 
  private:
+  class Connection;
   void Accept();
 
-  QString name_;
+  QString path_;
   QLockFile lock_;
-  QLocalServer server_;
+  LocalSocket listening_;
+  std::unique_ptr<QObject> acceptWatch_;
   std::function<void(const QStringList&)> receive_;
   int openConnections_ = 0;
 };

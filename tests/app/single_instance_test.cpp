@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -169,6 +170,67 @@ TEST_F(SingleInstanceTest, ASocketOfAnotherUserOrAPlainFileIsNotTrusted) {
   EXPECT_FALSE(probe.HandToRunningInstance({}));
   QTest::qWait(50);
   EXPECT_EQ(received, 0);
+}
+
+// The socket file is the owner's alone from the moment it exists, and goes
+// with the instance that made it.
+TEST_F(SingleInstanceTest, TheSocketIsTheOwnersAloneAndGoesWithTheInstance) {
+  const QByteArray path = QFile::encodeName(Name());
+  {
+    SingleInstance first(Name());
+    ASSERT_TRUE(first.Listen([](const QStringList&) {}));
+    struct stat info{};
+    ASSERT_EQ(::lstat(path.constData(), &info), 0);
+    EXPECT_TRUE(S_ISSOCK(info.st_mode));
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+  }
+  EXPECT_NE(::access(path.constData(), F_OK), 0);
+}
+
+// A name that is not a path lies in the temporary folder, for the player and
+// for a later start alike (other programs find it there too).
+TEST_F(SingleInstanceTest, ANameThatIsNotAPathLiesInTheTemporaryFolder) {
+  const QString name = QStringLiteral("solvane-test-%1").arg(::getpid());
+  SingleInstance first(name);
+  QStringList received;
+  ASSERT_TRUE(first.Listen([&received](const QStringList& paths) { received += paths; }));
+  QLocalSocket other;
+  other.connectToServer(name);
+  EXPECT_TRUE(other.waitForConnected(1000));
+  other.abort();
+
+  EXPECT_TRUE(Served([name] {
+    return SingleInstance(name).HandToRunningInstance({QStringLiteral("/music/b.mp3")});
+  }));
+  EXPECT_TRUE(QTest::qWaitFor([&received] { return !received.isEmpty(); }));
+  EXPECT_EQ(received, QStringList{QStringLiteral("/music/b.mp3")});
+}
+
+// Starts that stop half-way through their message (in its length, in its
+// paths) take nothing and leave no connection open: the limit of open
+// connections is never used up by them.
+TEST_F(SingleInstanceTest, AMessageCutShortIsNotTakenAndFreesItsPlace) {
+  SingleInstance first(Name());
+  QStringList received;
+  ASSERT_TRUE(first.Listen([&received](const QStringList& paths) { received += paths; }));
+  QByteArray whole(4, '\0');
+  const QByteArray body = QByteArrayLiteral("/music/cut.mp3") + '\0';
+  qToBigEndian<quint32>(static_cast<quint32>(body.size()), whole.data());
+  whole += body;
+  for (const qsizetype cut : {qsizetype{2}, qsizetype{4}, whole.size() - 1}) {
+    for (int i = 0; i < 20; ++i) {
+      QLocalSocket partial;
+      partial.connectToServer(Name());
+      ASSERT_TRUE(partial.waitForConnected(1000));
+      partial.write(whole.left(cut));
+      ASSERT_TRUE(partial.waitForBytesWritten(1000));
+      partial.disconnectFromServer();
+      QTest::qWait(2);  // the instance takes the connection and sees it end
+    }
+  }
+  EXPECT_TRUE(HandOver({QStringLiteral("/music/whole.mp3")}));
+  EXPECT_TRUE(QTest::qWaitFor([&received] { return !received.isEmpty(); }));
+  EXPECT_EQ(received, QStringList{QStringLiteral("/music/whole.mp3")});
 }
 
 TEST(InstanceName, LiesInThePrivateRuntimeFolderUnlessOverridden) {
