@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QIcon>
 #include <QEventLoop>
 #include <QWindow>
 #include <QKeyEvent>
@@ -17,9 +16,9 @@
 #include "app/command_ids.h"
 #include "app/device_screen.h"
 #include "app/key_input.h"
+#include "app/qt_application_icon.h"
 #include "app/qt_menu_bar.h"
 #include "face/qt_frame.h"
-#include "resources/resource_paths.h"
 #include "views/file_browser_dialog.h"
 #include "views/playlist_view_widget.h"
 #include "skin/dialogs/about_dialog.h"
@@ -27,15 +26,6 @@
 
 namespace solvane {
 namespace {
-
-// The program's icon at every size it is drawn at.
-QIcon ApplicationIcon() {
-  QIcon icon;
-  for (const int size : kApplicationIconSizes) {
-    icon.addFile(QString::fromLatin1(kApplicationIconResource).arg(size), QSize(size, size));
-  }
-  return icon;
-}
 
 // How long the start-up waits at most for the window to be mapped before it
 // goes on.
