@@ -246,16 +246,39 @@ void MainWindow::RepaintAll() {
   update();
 }
 
+QImage* MainWindow::WindowPixels() const {
+  if (sharedPainter() != nullptr) {
+    return nullptr;
+  }
+  QPoint offset;
+  QPaintDevice* device = redirected(&offset);
+  if (device == nullptr || device->devType() != QInternal::Image || !offset.isNull()) {
+    return nullptr;
+  }
+  auto* image = static_cast<QImage*>(device);
+  const bool plainPixels = image->format() == QImage::Format_RGB32 ||
+                           image->format() == QImage::Format_ARGB32_Premultiplied;
+  return plainPixels && image->devicePixelRatio() == 1.0 ? image : nullptr;
+}
+
 void MainWindow::paintEvent(QPaintEvent* event) {
-  QPainter painter(this);
   if (core_.records().layout.screenWidth <= 0) {
-    painter.fillRect(rect(), Qt::black);
+    QPainter(this).fillRect(rect(), Qt::black);
     return;
   }
-  // Only the damaged region is composed again, and only it is copied to the
-  // window, a block per rectangle, all shown together when the paint ends.
+  // Only the damaged region is composed again. On the window's own pixels
+  // when the paint goes to them: no frame is kept beside them.
   FacePaintState paintState = paintStateForPaint_;
+  if (QImage* pixels = WindowPixels()) {
+    frame_ = QImage();  // out of date from now on
+    PaintFrameOnto(FrameWith(paintState), *pixels, fonts_, event->region());
+    QueueLinesAhead();
+    return;
+  }
+  // Elsewhere (a scaled screen, the widget drawn into a picture), through a
+  // frame off screen, copied a block per rectangle.
   PaintFrame(FrameWith(paintState), frame_, fonts_, event->region());
+  QPainter painter(this);
   CopyRegion(painter, frame_, event->region());
   QueueLinesAhead();
 }

@@ -119,7 +119,11 @@ class MainWindow final : public QWidget, public WindowActions {
   QMenuBar* menuBar_ = nullptr;
   PlaylistViewWidget* playlistView_ = nullptr;
   FaceFrame FrameWith(FacePaintState& paintState);
+  // The image this paint goes to, when it is the window's own pixels at one
+  // device pixel each with the window at its top left; null otherwise.
+  QImage* WindowPixels() const;
 
+  // The frame off screen, for paints that do not go to the window's pixels.
   QImage frame_;
   QtFontCache fonts_;
   // The blink toggle as the last requested repaint left it, and as that

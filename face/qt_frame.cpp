@@ -1,6 +1,7 @@
 #include "face/qt_frame.h"
 
 #include <QColor>
+#include <QPainter>
 
 #include "face/lyric_area.h"
 #include "face/qt_canvas.h"
@@ -24,6 +25,26 @@ void PaintFrame(const FaceFrame& frame, QImage& image, QtFontCache& fonts,
   // Rectangle by rectangle: drawing under a plain rectangular clip takes
   // QPainter's fast paths, and steps outside the rectangle are skipped.
   for (const QRect& rect : damaged) {
+    canvas.ClipTo(rect);
+    ComposeFrame(canvas, frame);
+  }
+}
+
+void PaintFrameOnto(const FaceFrame& frame, QImage& target, QtFontCache& fonts,
+                    const QRegion& damaged) {
+  const QRegion area =
+      damaged & QRect(0, 0, frame.layout.screenWidth, frame.layout.clientHeight) & target.rect();
+  if (area.isEmpty()) {
+    return;
+  }
+  {
+    QPainter blank(&target);
+    for (const QRect& rect : area) {
+      blank.fillRect(rect, Qt::black);
+    }
+  }
+  QtCanvas canvas(target, fonts);
+  for (const QRect& rect : area) {
     canvas.ClipTo(rect);
     ComposeFrame(canvas, frame);
   }

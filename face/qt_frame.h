@@ -20,6 +20,14 @@ namespace solvane {
 void PaintFrame(const FaceFrame& frame, QImage& image, QtFontCache& fonts,
                 const QRegion& damaged);
 
+// Composes `damaged` of the frame straight onto `target`, which holds the
+// frame at its top left (a window's own pixels): each damaged rectangle
+// within the frame is filled black and composed again, as PaintFrame would
+// compose it on a new image; nothing else of `target` is touched. No copy of
+// the frame is kept.
+void PaintFrameOnto(const FaceFrame& frame, QImage& target, QtFontCache& fonts,
+                    const QRegion& damaged);
+
 // The areas as one region, for QWidget::update and PaintFrame. When the
 // areas cover at least three quarters of their bounding box, the region is
 // that box: one rectangle composes and copies faster than many.

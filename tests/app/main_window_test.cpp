@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QDir>
@@ -107,6 +108,29 @@ TEST_F(MainWindowTest, PaintsTheFaceIntoTheClientArea) {
   // The face image covers the client area: not the black of an empty frame.
   EXPECT_NE(shot.pixelColor(240, 650), QColor(Qt::black));
   EXPECT_NE(shot.pixelColor(10, 10), QColor(Qt::black));
+}
+
+// The face is composed straight onto the window's own pixels, whole at first
+// and then only where it changed; they show what a picture of the window,
+// composed off screen, shows.
+TEST_F(MainWindowTest, TheWindowsPixelsShowTheFaceAsAPictureOfTheWindowDoes) {
+  StartShown();
+  const QRect face(0, 0, 480, 696);
+  const auto onScreen = [this, &face] {
+    QCoreApplication::processEvents();
+    return window->screen()->grabWindow(window->winId()).toImage().copy(face).convertToFormat(
+        QImage::Format_RGB32);
+  };
+  const auto pictured = [this, &face] {
+    return window->grab().toImage().copy(face).convertToFormat(QImage::Format_RGB32);
+  };
+  const QImage first = onScreen();
+  ASSERT_EQ(first.size(), face.size());
+  EXPECT_EQ(first, pictured());
+  QTest::keyClick(window.get(), Qt::Key_Up);  // the volume knob moves: a small repaint
+  const QImage moved = onScreen();
+  EXPECT_NE(moved, first);
+  EXPECT_EQ(moved, pictured());
 }
 
 TEST_F(MainWindowTest, ThePlayButtonStartsTheChosenEntryAndTheTickFollowsIt) {

@@ -169,6 +169,39 @@ TEST(CopyRegionTest, CopiesTheRegionAndNothingElse) {
   }
 }
 
+// Onto a window's pixels (here with rows below the frame, as the menu bar
+// has): the damaged part of the frame is composed as on a new frame, black
+// where nothing covers it; every other pixel, in the frame or below it, is
+// left alone.
+TEST_F(PaintFrameTest, PaintOntoComposesOnlyTheDamagedFrameFromBlack) {
+  records.player.trackLoaded = 1;
+  records.player.trackDuration = 600;
+  const int faceWidths[] = {240, 200};  // covering the frame, and leaving a band uncovered
+  for (const int faceWidth : faceWidths) {
+    SCOPED_TRACE(faceWidth);
+    bitmaps.faceImage = std::make_unique<QtBitmap>(RowNumberedFace(faceWidth, 348));
+    frame = QImage();
+    Paint();
+    const QImage whole = frame.copy();
+    QImage target(240, 268 + 20, QImage::Format_RGB32);
+    target.fill(qRgb(1, 2, 3));  // stands for pixels of an earlier paint
+    const QRegion damaged = QRegion(0, 240, 240, 48) + QRegion(190, 10, 40, 30);
+    PaintFrameOnto({records.layout, bitmaps, options, records.player, records.lyrics,
+                    records.trackInfo, records.startScreen, 0, paintState},
+                   target, fonts, damaged);
+    for (int y = 0; y < target.height(); ++y) {
+      for (int x = 0; x < target.width(); ++x) {
+        const QRgb expected =
+            damaged.contains(QPoint(x, y)) && y < 268 ? whole.pixel(x, y) : qRgb(1, 2, 3);
+        ASSERT_EQ(target.pixel(x, y), expected) << x << "," << y;
+      }
+    }
+    if (faceWidth < 240) {
+      EXPECT_EQ(target.pixel(220, 20), qRgb(0, 0, 0));
+    }
+  }
+}
+
 // Rectangles that fill most of their bounding box are composed as the box;
 // scattered ones stay apart, so a clock tick or a new line composes little.
 TEST(RegionOfTest, MostlyCoveredBoxIsOneRectangleAndScatteredAreasStayApart) {
