@@ -65,10 +65,11 @@ void QtTextLine::Draw(QPainter& painter, QPoint baseline, const QRect& clip, QRg
     return;
   }
   if (const QImage* ink = KeptInk(colour)) {
-    const QRect target = inkBox_.translated(baseline) & clip;
+    const QRect box = inkBox_.value_or(QRect());
+    const QRect target = box.translated(baseline) & clip;
     if (!target.isEmpty()) {
       painter.drawImage(target.topLeft(), *ink,
-                        target.translated(-baseline - inkBox_.topLeft()));
+                        target.translated(-baseline - box.topLeft()));
     }
     return;
   }
@@ -107,16 +108,22 @@ const QImage* QtTextLine::KeptInk(QRgb colour) {
 }
 
 void QtTextLine::PrepareInk(QRgb colour) {
-  if (inkBox_.isEmpty() || KeptInk(colour) != nullptr ||
-      static_cast<qint64>(inkBox_.width()) * inkBox_.height() > kLargestInkImagePixels) {
+  if (KeptInk(colour) != nullptr) {
     return;
   }
-  QImage image(inkBox_.size(), QImage::Format_ARGB32_Premultiplied);
+  if (!inkBox_) {
+    inkBox_ = InkBoxOf(runs_, ascent_);
+  }
+  const QRect box = *inkBox_;
+  if (box.isEmpty() || static_cast<qint64>(box.width()) * box.height() > kLargestInkImagePixels) {
+    return;
+  }
+  QImage image(box.size(), QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter painter(&image);
   // Whole-pixel offsets keep each glyph at the same place within its pixel
   // as when drawn straight onto the frame.
-  DrawGlyphs(painter, QPointF(-inkBox_.left(), -inkBox_.top() - ascent_), colour);
+  DrawGlyphs(painter, QPointF(-box.left(), -box.top() - ascent_), colour);
   painter.end();
   // The colour used less recently gives way.
   inks_[1] = {colour, std::move(image)};
@@ -146,7 +153,6 @@ QtTextLine ShapeTextLine(std::u16string_view text, const QFont& font) {
     shaped.advance_ = static_cast<int>(std::ceil(line.naturalTextWidth()));
     shaped.ascent_ = line.ascent();
     shaped.runs_ = layout.glyphRuns();
-    shaped.inkBox_ = InkBoxOf(shaped.runs_, shaped.ascent_);
   }
   return shaped;
 }

@@ -23,6 +23,7 @@
 #include <QRect>
 #include <QRgb>
 #include <array>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -71,8 +72,8 @@ class QtTextLine {
   double ascent_ = 0.0;  // from the layout's top to its baseline
   QList<QGlyphRun> runs_;
   // Where the ink may fall, in whole pixels from the pen's start on the
-  // baseline.
-  QRect inkBox_;
+  // baseline; worked out when ink is first readied, as most lines never are.
+  std::optional<QRect> inkBox_;
   std::array<ColouredInk, 2> inks_;  // the most recently used first
 };
 
