@@ -166,6 +166,16 @@ std::optional<std::int32_t> GstMediaControl::Volume() {
   if (playbin_ == nullptr) {
     return std::nullopt;
   }
+  // Read on every repaint. With software volume nothing but
+  // ApplyVolumeAndMute sets the pipeline's volume, so the value given to it
+  // is the answer, without a property read that takes the pipeline's locks.
+  return volume_;
+}
+
+std::optional<std::int32_t> GstMediaControl::PipelineVolume() const {
+  if (playbin_ == nullptr) {
+    return std::nullopt;
+  }
   gdouble volume = 0.0;
   g_object_get(playbin_, "volume", &volume, nullptr);
   return static_cast<std::int32_t>(std::lround(std::clamp(volume, 0.0, 1.0) * 100.0));

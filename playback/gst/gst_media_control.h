@@ -48,7 +48,9 @@ class GstMediaControl : public MediaControl {
   void PutErrorDialogsEnabled(bool enabled) override;
   std::optional<MediaItem> CurrentMedia() override;
 
-  // The pipeline's mute switch as it stands; nothing without a pipeline.
+  // The pipeline's volume (0..100) and mute switch as they stand; nothing
+  // without a pipeline.
+  std::optional<std::int32_t> PipelineVolume() const;
   std::optional<bool> Mute() const;
 
  private:
@@ -70,7 +72,7 @@ class GstMediaControl : public MediaControl {
   std::string mediaPath_;                   // UTF-8, while media is open
   std::optional<TrackTags> fileTags_;       // read from the file once per media
   std::int32_t state_ = kPlayStateStopped;
-  std::int32_t volume_ = 100;
+  std::int32_t volume_ = 100;  // the pipeline's own at its start
   bool muted_ = false;
   bool errorDialogs_ = false;  // no dialogs exist here; kept for the caller
 };

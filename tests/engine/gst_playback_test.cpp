@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -126,17 +127,19 @@ TEST_F(GstPlayback, ASeekPastTheEndIsClampedAndTheTrackEnds) {
 }
 
 TEST_F(GstPlayback, VolumeAndMuteReachThePipelineAndOutliveANewFile) {
-  engine_->PutVolume(35);
-  EXPECT_EQ(engine_->Volume(), 35);
-  engine_->PutVolume(150);
   EXPECT_EQ(engine_->Volume(), 100);
-  engine_->PutVolume(-5);
-  EXPECT_EQ(engine_->Volume(), 0);
+  EXPECT_EQ(engine_->PipelineVolume(), 100);
+  for (const auto& [given, kept] : {std::pair{35, 35}, std::pair{150, 100}, std::pair{-5, 0}}) {
+    engine_->PutVolume(given);
+    EXPECT_EQ(engine_->Volume(), kept) << given;
+    EXPECT_EQ(engine_->PipelineVolume(), kept) << given;
+  }
 
   engine_->PutVolume(20);
   engine_->PutMute(true);
   ASSERT_EQ(engine_->PutUrl(Wav("one.wav", 1)), 0);
   EXPECT_EQ(engine_->Volume(), 20);
+  EXPECT_EQ(engine_->PipelineVolume(), 20);
   EXPECT_EQ(engine_->Mute(), true);
   engine_->PutMute(false);
   EXPECT_EQ(engine_->Mute(), false);
