@@ -40,8 +40,14 @@ MprisMetadata MetadataOf(const MprisSources& sources) {
   const Playlist& playlist = sources.playlist;
   if (IsPlaylistIndex(playlist, playlist.currentIndex)) {
     metadata.entry = playlist.currentIndex;
+  }
+  // The file the engine holds: a browser file, or an entry the playlist has
+  // since moved or dropped, is not the current entry's file.
+  if (player.trackLoaded != 0) {
+    metadata.path = Utf8Of(WideView(player.positionTrack));
+  } else if (metadata.entry >= 0) {
     char16_t path[kTrackPathField] = {};
-    if (TrackPath(playlist, playlist.currentIndex, path)) {
+    if (TrackPath(playlist, metadata.entry, path)) {
       metadata.path = Utf8Of(WideView(path));
     }
   }
@@ -62,7 +68,35 @@ MprisMetadata MetadataOf(const MprisSources& sources) {
 
 }  // namespace
 
-MprisSnapshot TakeMprisSnapshot(const MprisSources& sources) {
+std::uint64_t MprisTrackSerials::Name(const MprisMetadata& metadata, bool present, bool loaded,
+                                      std::uint32_t starts) {
+  if (present && !SameTrack(metadata, loaded, starts)) {
+    ++serial_;
+  }
+  present_ = present;
+  loaded_ = loaded;
+  starts_ = starts;
+  entry_ = metadata.entry;
+  path_ = metadata.path;
+  return present ? serial_ : 0;
+}
+
+bool MprisTrackSerials::SameTrack(const MprisMetadata& metadata, bool loaded,
+                                  std::uint32_t starts) const {
+  if (!present_ || metadata.path != path_) {
+    return false;
+  }
+  if (loaded_) {
+    // Playing on, paused or stopped, but not started again; leaving a loaded
+    // track for a chosen entry is a move to another track.
+    return loaded && starts == starts_;
+  }
+  // An entry only chosen stays itself until another is chosen or something
+  // starts; starting it keeps its serial.
+  return metadata.entry == entry_ && (loaded || starts == starts_);
+}
+
+MprisSnapshot TakeMprisSnapshot(const MprisSources& sources, MprisTrackSerials& serials) {
   const PlayerState& player = sources.player;
   const bool loaded = player.trackLoaded != 0;
   const bool hasTrack = loaded || player.trackChosen != 0;
@@ -80,6 +114,7 @@ MprisSnapshot TakeMprisSnapshot(const MprisSources& sources) {
   snapshot.canPause = hasTrack;
   snapshot.canSeek = loaded;
   snapshot.metadata = MetadataOf(sources);
+  snapshot.metadata.track = serials.Name(snapshot.metadata, hasTrack, loaded, player.trackStarts);
   snapshot.positionMicros = loaded ? std::int64_t{player.playPosition} * kMicrosPerTenth : 0;
   return snapshot;
 }
@@ -107,8 +142,7 @@ std::vector<std::string> ChangedMprisProperties(const MprisSnapshot& published,
 
 bool PositionJumped(const MprisSnapshot& published, const MprisSnapshot& now,
                     std::int64_t elapsedMicros) {
-  if (published.metadata.entry != now.metadata.entry ||
-      published.metadata.path != now.metadata.path || !now.canSeek) {
+  if (published.metadata.track != now.metadata.track || !now.canSeek) {
     return false;
   }
   const std::int64_t ranOn = published.playbackStatus == "Playing" ? elapsedMicros : 0;
@@ -117,9 +151,16 @@ bool PositionJumped(const MprisSnapshot& published, const MprisSnapshot& now,
   return off > kSeekTolerance || off < -kSeekTolerance;
 }
 
-std::string MprisTrackId(std::int32_t entry) {
-  return entry < 0 ? std::string("/org/mpris/MediaPlayer2/TrackList/NoTrack")
-                   : "/org/solvane/track/" + std::to_string(entry);
+std::string MprisTrackId(std::uint64_t track) {
+  return track == 0 ? std::string("/org/mpris/MediaPlayer2/TrackList/NoTrack")
+                    : "/org/solvane/track/" + std::to_string(track);
+}
+
+bool SetPositionApplies(const MprisSnapshot& now, const std::string& trackId,
+                        std::int64_t positionMicros) {
+  return now.canSeek && now.metadata.track != 0 && trackId == MprisTrackId(now.metadata.track) &&
+         positionMicros >= 0 &&
+         (now.metadata.lengthMicros <= 0 || positionMicros <= now.metadata.lengthMicros);
 }
 
 bool LoopStatusMeansRepeat(const std::string& loopStatus) {

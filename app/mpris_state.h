@@ -1,8 +1,8 @@
 #pragma once
 // What the player publishes on the desktop's media-control interface (MPRIS2):
 // a plain picture of the records, taken on every poll tick, and the rules that
-// say which published properties changed since the last picture and whether
-// the position jumped (a seek) rather than ran on.
+// say which track the picture shows, which published properties changed since
+// the last picture and whether the position jumped (a seek) rather than ran on.
 
 #include <cstdint>
 #include <string>
@@ -17,12 +17,14 @@
 namespace solvane {
 
 struct MprisMetadata {
-  std::int32_t entry = -1;       // the playlist entry the track id names; -1 none
+  std::uint64_t track = 0;       // the serial the track id names; 0 no track
+  std::int32_t entry = -1;       // the playlist entry shown; -1 none
   std::int64_t lengthMicros = 0;
   std::string title;
   std::string artist;
   std::string album;
-  std::string path;              // the track's absolute path, UTF-8
+  std::string path;              // the track's absolute path, UTF-8: the file
+                                 // the engine holds, else the chosen entry's
   std::string lyricLine;         // the current lyric line, UTF-8
   bool operator==(const MprisMetadata&) const = default;
 };
@@ -50,7 +52,34 @@ struct MprisSources {
   std::int32_t volume;  // 0..100, as the engine reports it
 };
 
-MprisSnapshot TakeMprisSnapshot(const MprisSources& sources);
+// Gives each track the player shows a serial of its own, for its track id.
+// Another serial comes when another file is shown (the playlist was replaced
+// or reordered under the same entry number, or the player moved on), when a
+// chosen entry is left for another, and when a loaded track is started anew:
+// a repeat of a lone track, or the same file opened again, is a new start that
+// clients should see as one. Pausing, seeking, stopping and playing on keep
+// the serial, as does starting the entry that was only chosen.
+class MprisTrackSerials {
+ public:
+  // The serial for the track the records show now; 0 when they show none.
+  // Looking again at unchanged records gives the same serial.
+  std::uint64_t Name(const MprisMetadata& metadata, bool present, bool loaded,
+                     std::uint32_t starts);
+
+ private:
+  // Whether a present track is the one the last look saw.
+  bool SameTrack(const MprisMetadata& metadata, bool loaded, std::uint32_t starts) const;
+
+  std::uint64_t serial_ = 0;
+  bool present_ = false;
+  bool loaded_ = false;
+  std::uint32_t starts_ = 0;
+  std::int32_t entry_ = -1;
+  std::string path_;
+};
+
+// The picture of the records; `serials` names the track it shows.
+MprisSnapshot TakeMprisSnapshot(const MprisSources& sources, MprisTrackSerials& serials);
 
 // The names of the player-interface properties that differ between what was
 // published and `now`, in a fixed order. Position never counts: desktops
@@ -64,8 +93,14 @@ std::vector<std::string> ChangedMprisProperties(const MprisSnapshot& published,
 bool PositionJumped(const MprisSnapshot& published, const MprisSnapshot& now,
                     std::int64_t elapsedMicros);
 
-// The object path that names playlist entry `entry` as a track id.
-std::string MprisTrackId(std::int32_t entry);
+// The object path that names track serial `track` as a track id.
+std::string MprisTrackId(std::uint64_t track);
+
+// True when a SetPosition call for `trackId` and `positionMicros` should seek:
+// the id names the track loaded now and the position lies inside it. A call
+// aimed at a track that has since been replaced is ignored.
+bool SetPositionApplies(const MprisSnapshot& now, const std::string& trackId,
+                        std::int64_t positionMicros);
 
 // "Track" is taken as "Playlist": the player repeats only whole lists.
 bool LoopStatusMeansRepeat(const std::string& loopStatus);

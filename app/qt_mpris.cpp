@@ -34,8 +34,8 @@ QString FromUtf8(const std::string& text) {
 QVariantMap MetadataMap(const MprisMetadata& metadata) {
   QVariantMap map;
   map.insert(QStringLiteral("mpris:trackid"),
-             QVariant::fromValue(QDBusObjectPath(FromUtf8(MprisTrackId(metadata.entry)))));
-  if (metadata.entry < 0 && metadata.title.empty()) {
+             QVariant::fromValue(QDBusObjectPath(FromUtf8(MprisTrackId(metadata.track)))));
+  if (metadata.track == 0) {
     return map;
   }
   map.insert(QStringLiteral("mpris:length"), QVariant::fromValue(qint64{metadata.lengthMicros}));
@@ -54,23 +54,34 @@ QVariantMap MetadataMap(const MprisMetadata& metadata) {
   return map;
 }
 
+// The player properties a snapshot answers, one row each, for Get, GetAll
+// and PropertiesChanged alike.
+struct PlayerPropertyReader {
+  const char* name;
+  QVariant (*read)(const MprisSnapshot& now);
+};
+
+const PlayerPropertyReader kPlayerProperties[] = {
+    {"PlaybackStatus", [](const MprisSnapshot& now) { return QVariant(FromUtf8(now.playbackStatus)); }},
+    {"LoopStatus", [](const MprisSnapshot& now) { return QVariant(FromUtf8(now.loopStatus)); }},
+    {"Shuffle", [](const MprisSnapshot& now) { return QVariant(now.shuffle); }},
+    {"Volume", [](const MprisSnapshot& now) { return QVariant(now.volume); }},
+    {"Metadata", [](const MprisSnapshot& now) { return QVariant(MetadataMap(now.metadata)); }},
+    {"CanGoNext", [](const MprisSnapshot& now) { return QVariant(now.canGoNext); }},
+    {"CanGoPrevious", [](const MprisSnapshot& now) { return QVariant(now.canGoPrevious); }},
+    {"CanPlay", [](const MprisSnapshot& now) { return QVariant(now.canPlay); }},
+    {"CanPause", [](const MprisSnapshot& now) { return QVariant(now.canPause); }},
+    {"CanSeek", [](const MprisSnapshot& now) { return QVariant(now.canSeek); }},
+};
+
 QVariant PlayerProperty(const MprisSnapshot& snapshot, const std::string& name) {
-  if (name == "PlaybackStatus") return FromUtf8(snapshot.playbackStatus);
-  if (name == "LoopStatus") return FromUtf8(snapshot.loopStatus);
-  if (name == "Shuffle") return snapshot.shuffle;
-  if (name == "Volume") return snapshot.volume;
-  if (name == "Metadata") return MetadataMap(snapshot.metadata);
-  if (name == "CanGoNext") return snapshot.canGoNext;
-  if (name == "CanGoPrevious") return snapshot.canGoPrevious;
-  if (name == "CanPlay") return snapshot.canPlay;
-  if (name == "CanPause") return snapshot.canPause;
-  if (name == "CanSeek") return snapshot.canSeek;
+  for (const PlayerPropertyReader& property : kPlayerProperties) {
+    if (name == property.name) {
+      return property.read(snapshot);
+    }
+  }
   return {};
 }
-
-constexpr const char* kPlayerPropertyNames[] = {
-    "PlaybackStatus", "LoopStatus", "Shuffle", "Volume",  "Metadata",
-    "CanGoNext",      "CanGoPrevious", "CanPlay", "CanPause", "CanSeek"};
 
 const char kIntrospection[] = R"(<interface name="org.mpris.MediaPlayer2">
   <method name="Raise"/><method name="Quit"/>
@@ -144,10 +155,11 @@ bool MprisService::Register() {
   return true;
 }
 
-MprisSnapshot MprisService::Now() const {
+MprisSnapshot MprisService::Now() {
   AppRecords& records = window_.core().records();
   return TakeMprisSnapshot(MprisSources{records.player, *records.playlist, records.lyrics,
-                                        records.trackInfo, GetVolume(window_.core().media())});
+                                        records.trackInfo, GetVolume(window_.core().media())},
+                           trackSerials_);
 }
 
 void MprisService::Publish() {
@@ -194,11 +206,11 @@ QVariantMap MprisService::RootProperties() const {
   return map;
 }
 
-QVariantMap MprisService::PlayerProperties() const {
+QVariantMap MprisService::PlayerProperties() {
   const MprisSnapshot now = Now();
   QVariantMap map;
-  for (const char* name : kPlayerPropertyNames) {
-    map.insert(QString::fromLatin1(name), PlayerProperty(now, name));
+  for (const PlayerPropertyReader& property : kPlayerProperties) {
+    map.insert(QString::fromLatin1(property.name), property.read(now));
   }
   map.insert(QStringLiteral("Position"), QVariant::fromValue(qint64{now.positionMicros}));
   map.insert(QStringLiteral("Rate"), 1.0);
@@ -350,13 +362,10 @@ void MprisService::SeekBy(qint64 offsetMicros) {
 // Ignored unless `trackId` names the track that is loaded now and the
 // position lies inside it.
 void MprisService::SetPosition(const QString& trackId, qint64 positionMicros) {
-  AppCore& core = window_.core();
-  const PlayerState& player = core.records().player;
-  const MprisSnapshot now = Now();
-  if (player.trackLoaded == 0 || trackId != FromUtf8(MprisTrackId(now.metadata.entry)) ||
-      positionMicros < 0 || (now.metadata.lengthMicros > 0 && positionMicros > now.metadata.lengthMicros)) {
+  if (!SetPositionApplies(Now(), trackId.toStdString(), positionMicros)) {
     return;
   }
+  AppCore& core = window_.core();
   SeekTo(core.playback(), static_cast<std::int32_t>(positionMicros / kMicrosPerTenth));
   core.playback().shell.InvalidateMainWindow();
 }

@@ -33,9 +33,10 @@ class MprisService final : public QDBusVirtualObject {
   bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
 
  private:
-  MprisSnapshot Now() const;
+  // The records now, their track named by trackSerials_.
+  MprisSnapshot Now();
   QVariantMap RootProperties() const;
-  QVariantMap PlayerProperties() const;
+  QVariantMap PlayerProperties();
   bool HandleProperties(const QDBusMessage& message, const QDBusConnection& connection);
   bool HandleRoot(const QDBusMessage& message, const QDBusConnection& connection);
   bool HandlePlayer(const QDBusMessage& message, const QDBusConnection& connection);
@@ -48,6 +49,7 @@ class MprisService final : public QDBusVirtualObject {
   MainWindow& window_;
   QDBusConnection connection_;
   QString busName_;
+  MprisTrackSerials trackSerials_;
   MprisSnapshot published_;
   QElapsedTimer sincePublished_;
 };

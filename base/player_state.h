@@ -31,6 +31,9 @@ enum PressedControl : std::int32_t {
 struct PlayerState {
   std::int32_t playing = 0;           // started and not stopped; stays 1 while paused
   std::int32_t trackLoaded = 0;       // the engine accepted the current track
+  // Steps (and wraps) each time the engine accepts a track, so that a track
+  // started again is told from the same track playing on.
+  std::uint32_t trackStarts = 0;
   std::int32_t paused = 0;
   std::int32_t trackChosen = 0;       // an entry is chosen; the next Play starts it
   std::int32_t startScreenKept = 0;   // keep the start screen although a track is chosen

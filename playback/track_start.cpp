@@ -38,6 +38,7 @@ int StartPath(PlaybackContext& context, std::u16string_view path, std::u16string
 
   player.playing = 1;
   player.trackLoaded = 1;
+  ++player.trackStarts;
   if (player.lyricsPresent) {
     ParseHeaderTags(lyrics);
     BuildTagIndex(lyrics);

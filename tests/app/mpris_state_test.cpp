@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 
 #include "tests/fakes/playback_records.h"
 
@@ -13,29 +14,47 @@ namespace {
 class MprisStateTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    Playlist& playlist = *records.playlist;
-    WideCopy(playlist.folder[0], u"/music/");
-    WideCopy(playlist.fileName[0], u"one.mp3");
-    WideCopy(playlist.folder[1], u"/music/");
-    WideCopy(playlist.fileName[1], u"two.mp3");
-    playlist.playlistCount = 2;
+    Name(0, u"/music/", u"one.mp3");
+    Name(1, u"/music/", u"two.mp3");
+    records.playlist->playlistCount = 2;
   }
 
+  void Name(std::int32_t entry, std::u16string_view folder, std::u16string_view file) {
+    WideCopy(records.playlist->folder[entry], folder);
+    WideCopy(records.playlist->fileName[entry], file);
+  }
+
+  // As the engine accepting the entry leaves the records.
   void Play(std::int32_t entry) {
     records.playlist->currentIndex = entry;
     records.player.trackLoaded = 1;
+    records.player.trackChosen = 0;
     records.player.playing = 1;
     records.player.paused = 0;
+    ++records.player.trackStarts;
+    ASSERT_TRUE(TrackPath(*records.playlist, entry, records.player.positionTrack));
+    WideCopy(records.player.currentTitle, WideView(records.playlist->fileName[entry]));
+  }
+
+  // As choosing the entry without starting it leaves the records.
+  void Choose(std::int32_t entry) {
+    records.playlist->currentIndex = entry;
+    records.player.trackLoaded = 0;
+    records.player.trackChosen = 1;
+    records.player.playing = 0;
     WideCopy(records.player.currentTitle, WideView(records.playlist->fileName[entry]));
   }
 
   MprisSnapshot Snapshot() {
     return TakeMprisSnapshot(
-        MprisSources{records.player, *records.playlist, records.lyrics, records.trackInfo, volume});
+        MprisSources{records.player, *records.playlist, records.lyrics, records.trackInfo, volume},
+        serials);
   }
+  std::string TrackId() { return MprisTrackId(Snapshot().metadata.track); }
 
   PlaybackRecords records;
   std::int32_t volume = 80;
+  MprisTrackSerials serials;
 };
 
 TEST_F(MprisStateTest, PlaybackStatusFollowsTheFlags) {
@@ -69,7 +88,7 @@ TEST_F(MprisStateTest, MetadataNamesTheEntryAndPrefersTheTags) {
   records.player.trackDuration = 2345;
   MprisSnapshot snapshot = Snapshot();
   EXPECT_EQ(snapshot.metadata.entry, 1);
-  EXPECT_EQ(MprisTrackId(snapshot.metadata.entry), "/org/solvane/track/1");
+  EXPECT_EQ(MprisTrackId(snapshot.metadata.track), "/org/solvane/track/1");  // the first track seen
   EXPECT_EQ(snapshot.metadata.lengthMicros, 234'500'000);
   EXPECT_EQ(snapshot.metadata.title, "two.mp3");  // no tags read yet: the file name
   EXPECT_EQ(snapshot.metadata.path, "/music/two.mp3");
@@ -88,12 +107,94 @@ TEST_F(MprisStateTest, MetadataNamesTheEntryAndPrefersTheTags) {
   EXPECT_EQ(snapshot.metadata.title, "Zwei Lieder \xc3\xbc" "ber");
   EXPECT_EQ(snapshot.metadata.artist, "Someone");
 
-  // An index left outside the playlist names no entry and reads no table.
+  // An index left outside the playlist names no entry; the url is still the
+  // file the engine holds, which stays the same track.
   records.playlist->currentIndex = 7;
   snapshot = Snapshot();
   EXPECT_EQ(snapshot.metadata.entry, -1);
-  EXPECT_EQ(MprisTrackId(-1), "/org/mpris/MediaPlayer2/TrackList/NoTrack");
-  EXPECT_TRUE(snapshot.metadata.path.empty());
+  EXPECT_EQ(snapshot.metadata.path, "/music/two.mp3");
+  EXPECT_EQ(MprisTrackId(snapshot.metadata.track), "/org/solvane/track/1");
+
+  // An entry only chosen is named by its playlist entry.
+  Choose(0);
+  EXPECT_EQ(Snapshot().metadata.path, "/music/one.mp3");
+
+  records.player.trackChosen = 0;
+  EXPECT_EQ(TrackId(), "/org/mpris/MediaPlayer2/TrackList/NoTrack");
+}
+
+// Clients tell a track change by the id and aim SetPosition with it, so the
+// id must name one start of one file: never an entry number that another file
+// can take over.
+TEST_F(MprisStateTest, TheTrackIdChangesWithTheTrackAndOnlyThen) {
+  PlayerState& player = records.player;
+  const std::function<void()> playFirst = [this] { Play(0); };
+  const std::function<void()> chooseSecond = [this] { Choose(1); };
+  struct Row {
+    const char* what;
+    std::function<void()> before, change;
+    bool newId;
+  };
+  const Row rows[] = {
+      {"paused", playFirst, [&] { player.paused = 1; }, false},
+      {"seeked", playFirst, [&] { player.playPosition = 900; }, false},
+      {"stopped and rewound", playFirst, [&] { player.playing = 0; player.playPosition = 0; }, false},
+      {"the list replaced, the loaded file plays on", playFirst,
+       [this] { Name(0, u"/else/", u"three.mp3"); }, false},
+      {"the list replaced and its first entry opened", playFirst,
+       [this] { Name(0, u"/else/", u"three.mp3"); Play(0); }, true},
+      {"the lone track repeated", playFirst, [this] { Play(0); }, true},
+      {"the next entry started", playFirst, [this] { Play(1); }, true},
+      {"the next entry chosen while stopped", playFirst, [this] { Choose(1); }, true},
+      {"the chosen entry started", chooseSecond, [this] { Play(1); }, false},
+      {"the chosen entry's file replaced", chooseSecond,
+       [this] { Name(1, u"/else/", u"three.mp3"); }, true},
+      {"the entry chosen again after a start", chooseSecond, [this] { Play(1); Choose(1); }, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    player = PlayerState{};
+    serials = MprisTrackSerials{};
+    SetUp();
+    row.before();
+    const std::string before = TrackId();
+    ASSERT_NE(before, "/org/mpris/MediaPlayer2/TrackList/NoTrack");
+    row.change();
+    const std::string after = TrackId();
+    EXPECT_EQ(after != before, row.newId) << before << " then " << after;
+    EXPECT_EQ(TrackId(), after);  // looking again changes nothing
+  }
+}
+
+TEST_F(MprisStateTest, SetPositionSeeksOnlyTheTrackItNames) {
+  records.player.trackDuration = 300;  // 30 s
+  Play(0);
+  const std::string first = TrackId();
+  Name(0, u"/else/", u"three.mp3");
+  Play(0);  // another file at the same entry: the old id is stale
+  const MprisSnapshot now = Snapshot();
+  const std::string current = MprisTrackId(now.metadata.track);
+  struct Row {
+    std::string id;
+    std::int64_t micros;
+    bool applies;
+  };
+  const Row rows[] = {
+      {current, 20'000'000, true},
+      {current, 0, true},
+      {current, 30'000'000, true},
+      {current, 30'000'001, false},  // beyond the end
+      {current, -1, false},
+      {first, 20'000'000, false},    // the track that was replaced
+      {"/org/mpris/MediaPlayer2/TrackList/NoTrack", 0, false},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(SetPositionApplies(now, row.id, row.micros), row.applies) << row.id << " " << row.micros;
+  }
+  records.player.trackLoaded = 0;
+  records.player.trackChosen = 1;
+  const MprisSnapshot chosen = Snapshot();
+  EXPECT_FALSE(SetPositionApplies(chosen, MprisTrackId(chosen.metadata.track), 0));
 }
 
 TEST_F(MprisStateTest, NothingChangesWhileIdle) {
@@ -160,6 +261,15 @@ TEST_F(MprisStateTest, AJumpWithinTheTrackIsASeekAndANewTrackIsNot) {
   Play(1);
   records.player.playPosition = 0;
   EXPECT_FALSE(PositionJumped(published, Snapshot(), 100'000));
+
+  // The lone track of a repeated list starting again is a new track, not a
+  // seek back to its start.
+  Play(1);
+  records.player.playPosition = 2990;
+  const MprisSnapshot ending = Snapshot();
+  Play(1);
+  records.player.playPosition = 0;
+  EXPECT_FALSE(PositionJumped(ending, Snapshot(), 100'000));
 }
 
 TEST_F(MprisStateTest, LoopStatusAndVolumeFromTheBus) {

@@ -16,6 +16,7 @@ TEST_F(TrackStartTest, AcceptedStartLoadsTheEntryAndResetsWhatBelongedToTheLastT
   player.paused = 1;
   WideCopy(trackInfo.mediaTitle, u"Old title");
   lyrics.currentLine = 4;
+  player.trackStarts = 7;
 
   EXPECT_EQ(StartTrack(context, 2), 1);
 
@@ -25,6 +26,7 @@ TEST_F(TrackStartTest, AcceptedStartLoadsTheEntryAndResetsWhatBelongedToTheLastT
   EXPECT_EQ(playlist->currentIndex, 2);
   EXPECT_EQ(player.playing, 1);
   EXPECT_EQ(player.trackLoaded, 1);
+  EXPECT_EQ(player.trackStarts, 8U);
   EXPECT_EQ(player.paused, 1);  // left to the callers
   EXPECT_EQ(player.startScreenKept, 0);
   EXPECT_EQ(player.abActive, 0);
@@ -81,11 +83,13 @@ TEST_F(TrackStartTest, RefusedUrlLeavesNothingLoadedButShowsTheRefusedTitle) {
   player.abStage = 1;
   player.trackInfoPending = 0;
   media.refusedUrls.push_back(PathOf(1));
+  const std::uint32_t starts = player.trackStarts;
 
   EXPECT_EQ(StartTrack(context, 1), 0);
 
   EXPECT_EQ(player.playing, 0);
   EXPECT_EQ(player.trackLoaded, 0);
+  EXPECT_EQ(player.trackStarts, starts);
   EXPECT_EQ(Title(), u"track1.mp3");
   EXPECT_EQ(playlist->currentIndex, 0);
   EXPECT_EQ(player.abActive, 1);
