@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QFont>
 #include <QMenu>
 #include <QMenuBar>
 #include <QString>
@@ -9,6 +10,7 @@
 #include <algorithm>
 
 #include "app/menu_layout.h"
+#include "app/qt_menu_bar_style.h"
 
 namespace solvane {
 namespace {
@@ -55,16 +57,14 @@ QMenuBar* CreateMainMenuBar(QWidget* parent, int height, std::function<void(int)
   const MenuBarColour colour;
   const int fontPixels = height * 12 / 26;
   const int verticalPadding = (height - fontPixels * 3 / 2) / 2;
-  bar->setStyleSheet(
-      QStringLiteral("QMenuBar { background-color: rgb(%1, %2, %3); font-size: %4px; }"
-                     "QMenuBar::item { padding: %5px %6px; background: transparent; }"
-                     "QMenuBar::item:selected { background: rgb(187, 203, 215); }")
-          .arg(colour.red)
-          .arg(colour.green)
-          .arg(colour.blue)
-          .arg(fontPixels)
-          .arg(std::max(verticalPadding, 0))
-          .arg(fontPixels / 2));
+  auto* style = new MenuBarStyle({QColor(colour.red, colour.green, colour.blue),
+                                  QColor(187, 203, 215), std::max(verticalPadding, 0),
+                                  fontPixels / 2});
+  style->setParent(bar);
+  bar->setStyle(style);
+  QFont font = bar->font();
+  font.setPixelSize(fontPixels);
+  bar->setFont(font);
   auto* keepInside = new MenuWithinWindow(bar);
   for (const MenuPopup& popup : MainMenu()) {
     QMenu* menu = bar->addMenu(FromLatin1(popup.title));
