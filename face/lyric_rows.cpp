@@ -68,23 +68,18 @@ void DrawLyricRows(Canvas& canvas, const ScreenLayout& layout, const LyricState&
 }
 
 std::vector<LineAhead> LyricLinesAhead(const ScreenLayout& layout, const LyricState& lyrics) {
-  const bool header = lyrics.headerShown != 0;
-  const int nextCurrent = header ? 0 : lyrics.currentLine + 1;
-  const int nextPage = header ? HeaderLayoutSlots(layout)
-                              : std::max(layout.lyricRows - kRowsKeptBelowHighlight, 0);
+  const int rows = std::max(layout.lyricRows, 0);
+  const int first = lyrics.headerShown != 0 ? 0 : lyrics.currentLine + 1;
+  if (lyrics.headerShown == 0 && first < rows - kRowsKeptBelowHighlight) {
+    return {};
+  }
   std::vector<LineAhead> ahead;
-  const auto add = [&](int slot, const TextStyle& style) {
+  for (int slot = first; slot < std::min(first + rows, kLyricWindowSlots); ++slot) {
     std::u16string text = SlotText(lyrics, slot);
     if (!text.empty()) {
-      ahead.push_back({std::move(text), style});
+      ahead.push_back({std::move(text), slot == first ? CurrentLineStyle(layout.skinScale)
+                                                      : RowTextStyle(layout.skinScale)});
     }
-  };
-  add(nextCurrent, CurrentLineStyle(layout.skinScale));
-  if (!header) {
-    add(lyrics.currentLine, RowTextStyle(layout.skinScale));
-  }
-  for (int slot = nextPage; slot < kLyricWindowSlots; ++slot) {
-    add(slot, RowTextStyle(layout.skinScale));
   }
   return ahead;
 }

@@ -20,11 +20,12 @@ struct LineAhead {
   friend bool operator==(const LineAhead&, const LineAhead&) = default;
 };
 
-// What the rows draw next as the track plays on: the line after the current
-// one in the current line's style (the first line once the header gives
-// way), the current line in the row style it goes back to, then the lines
-// the next page shows in the row style: from the row where the highlight
-// turns the page to the end of the window. Lines without text are left out.
+// The lines of the page the rows show next, when the line to come changes
+// the page: it turns the page (it would stand in the rows kept below the
+// highlight), or it ends the header. That line comes first, in the current
+// line's style, then the rest of the page in the row style. Empty while the
+// next line only moves the highlight: such a paint redraws two rows, which
+// costs less than readying them. Lines without text are left out.
 std::vector<LineAhead> LyricLinesAhead(const ScreenLayout& layout, const LyricState& lyrics);
 
 }  // namespace solvane

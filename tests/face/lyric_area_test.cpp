@@ -210,7 +210,7 @@ std::vector<std::string> LinesAheadOf(FaceRecords& records) {
   return lines;
 }
 
-TEST_F(PlayingTrackTest, LinesAheadAreTheNextCurrentLineTheCurrentOneAndTheNextPage) {
+TEST_F(PlayingTrackTest, LinesAheadAreTheNextPageWhenTheNextLineChangesThePage) {
   struct Case {
     const char* name;
     int lineCount;
@@ -219,13 +219,16 @@ TEST_F(PlayingTrackTest, LinesAheadAreTheNextCurrentLineTheCurrentOneAndTheNextP
     std::vector<std::string> ahead;
   };
   const Case cases[] = {
-      {"full window", 20, 3, 0,
-       {"line 4/c", "line 3/r", "line 9/r", "line 10/r", "line 11/r", "line 12/r", "line 14/r",
-        "line 15/r", "line 16/r", "line 17/r", "line 18/r", "line 19/r"}},  // slot 13 is empty
-      {"window ends below the rows", 14, 8, 0,
-       {"line 9/c", "line 8/r", "line 9/r", "line 10/r", "line 11/r", "line 12/r"}},
-      {"current line is the last", 4, 3, 0, {"line 3/r"}},
-      {"header shown", 10, 0, 1, {"line 0/c", "line 7/r", "line 8/r", "line 9/r"}},
+      {"the highlight moves on", 20, 3, 0, {}},
+      {"the next line turns the page", 20, 8, 0,
+       {"line 9/c", "line 10/r", "line 11/r", "line 12/r", "line 14/r", "line 15/r", "line 16/r",
+        "line 17/r", "line 18/r", "line 19/r"}},  // slot 13 is empty; the window ends at 19
+      {"the window ends below the rows", 14, 8, 0,
+       {"line 9/c", "line 10/r", "line 11/r", "line 12/r"}},
+      {"nothing after the current line", 9, 8, 0, {}},
+      {"the header gives way", 10, 0, 1,
+       {"line 0/c", "line 1/r", "line 2/r", "line 3/r", "line 4/r", "line 5/r", "line 6/r",
+        "line 7/r", "line 8/r", "line 9/r"}},
   };
   for (const Case& test : cases) {
     SCOPED_TRACE(test.name);
@@ -243,6 +246,7 @@ TEST_F(PlayingTrackTest, NoLinesAheadWhileTheAreaShowsSomethingElse) {
   records.SetLine(0, "line 0");
   records.SetLine(1, "line 1");
   records.lyrics.lineCount = 2;
+  records.lyrics.headerShown = 1;
   EXPECT_FALSE(LinesAheadOf(records).empty());
   records.player.lyricsPresent = 0;
   EXPECT_TRUE(LinesAheadOf(records).empty());
