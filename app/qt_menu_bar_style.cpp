@@ -6,8 +6,22 @@
 
 namespace solvane {
 
+namespace {
+
+// The name of the style the application draws with, looking through a proxy
+// (the application's own style is one) to the style it stands over.
+QString ApplicationStyleName() {
+  const QStyle* style = QApplication::style();
+  if (const auto* proxy = qobject_cast<const QProxyStyle*>(style)) {
+    style = proxy->baseStyle();
+  }
+  return style->name();
+}
+
+}  // namespace
+
 MenuBarStyle::MenuBarStyle(const MenuBarLook& look)
-    : QProxyStyle(QApplication::style()->name()), look_(look) {}
+    : QProxyStyle(ApplicationStyleName()), look_(look) {}
 
 QSize MenuBarStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
                                      const QSize& contents, const QWidget* widget) const {

@@ -1,6 +1,9 @@
 #include "app/qt_menu_bar.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,6 +16,7 @@
 #include <memory>
 
 #include "app/menu_layout.h"
+#include "app/qt_deferred_icon_style.h"
 #include "tests/app/qt_test_support.h"
 
 namespace solvane::testing {
@@ -101,6 +105,21 @@ TEST(MenuBarLookTest, LooksAsTheStyleSheetDrewIt) {
     drawnMenu->close();
     referenceMenu->close();
   }
+}
+
+// The bar draws over the style the application was given (through the
+// application's own proxy of it), not over the desktop's default.
+TEST(MenuBarLookTest, DrawsOverTheStyleTheApplicationChose) {
+  const QString before = QApplication::style()->name();
+  QApplication::setStyle(new DeferredIconStyle(QStyleFactory::create(QStringLiteral("Windows"))));
+  {
+    QWidget window;
+    QMenuBar* bar = CreateMainMenuBar(&window, 26, [](int) {});
+    const auto* style = qobject_cast<const QProxyStyle*>(bar->style());
+    ASSERT_NE(style, nullptr);
+    EXPECT_EQ(style->baseStyle()->name().toLower(), QStringLiteral("windows"));
+  }
+  QApplication::setStyle(QStyleFactory::create(before));
 }
 
 }  // namespace
