@@ -2,6 +2,8 @@
 
 #include <QColor>
 #include <QPainter>
+#include <algorithm>
+#include <span>
 
 #include "face/lyric_area.h"
 #include "face/qt_canvas.h"
@@ -90,8 +92,14 @@ void PaintFrame(const FaceFrame& frame, QImage& image, QtFontCache& fonts) {
 }
 
 void PrepareLinesAhead(const FaceFrame& frame, QtFontCache& fonts) {
-  fonts.ReadyInkFor(LyricAreaLinesAhead(
-      {frame.layout, frame.player, frame.lyrics, frame.trackInfo, frame.startScreen}));
+  const std::vector<LineAhead> lines = LyricAreaLinesAhead(
+      {frame.layout, frame.player, frame.lyrics, frame.trackInfo, frame.startScreen});
+  const std::span<const LineAhead> ahead(lines);
+  const std::size_t inked = std::min(ahead.size(), kLinesInkedAhead);
+  fonts.ReadyInkFor(ahead.first(inked));
+  for (const LineAhead& line : ahead.subspan(inked)) {
+    fonts.ShapedLine(line.text, line.style);
+  }
 }
 
 }  // namespace solvane

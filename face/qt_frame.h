@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
+#include <cstddef>
 #include <vector>
 
 #include "face/compose_frame.h"
@@ -43,9 +44,15 @@ void CopyRegion(QPainter& painter, const QImage& frame, const QRegion& region);
 // Composes the whole frame.
 void PaintFrame(const FaceFrame& frame, QImage& image, QtFontCache& fonts);
 
-// Shapes and renders the lines the lyric rows are about to draw, so that a
-// new current line or a page turn finds them ready. Call it between paints,
-// after the frame is on screen, with the same `fonts` as PaintFrame.
+// Readies the lines of the page the rows show next (see LyricLinesAhead) so
+// that its paint finds them shaped, and the first kLinesInkedAhead of them
+// rendered too. Call it between paints, after the frame is on screen, with
+// the same `fonts` as the paints.
+//
+// Ink for a whole page of 480-wide rows would hold about a megabyte until the
+// page turns; with the first seven rows ready, the turn draws the other five
+// glyph by glyph and still costs a fraction of drawing all twelve.
+inline constexpr std::size_t kLinesInkedAhead = 7;
 void PrepareLinesAhead(const FaceFrame& frame, QtFontCache& fonts);
 
 }  // namespace solvane

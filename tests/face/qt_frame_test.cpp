@@ -131,11 +131,16 @@ TEST_F(PaintFrameTest, PageDrawnFromReadiedLinesLooksAsOneDrawnGlyphByGlyph) {
                       records.trackInfo, records.startScreen, 0, paintState};
   Paint();
   PrepareLinesAhead(faceFrame, fonts);
-  for (const LineAhead& line : LyricAreaLinesAhead(
-           {records.layout, records.player, records.lyrics, records.trackInfo,
-            records.startScreen})) {
-    EXPECT_TRUE(fonts.ShapedLine(line.text, line.style).KeepsInkIn(RgbOf(line.style)));
+  const std::vector<LineAhead> ahead = LyricAreaLinesAhead(
+      {records.layout, records.player, records.lyrics, records.trackInfo, records.startScreen});
+  ASSERT_GT(ahead.size(), kLinesInkedAhead);  // some rows inked, the rest only shaped
+  const std::size_t shapedBefore = fonts.LineCount();
+  for (std::size_t i = 0; i < ahead.size(); ++i) {
+    EXPECT_EQ(fonts.ShapedLine(ahead[i].text, ahead[i].style).KeepsInkIn(RgbOf(ahead[i].style)),
+              i < kLinesInkedAhead)
+        << "line " << i;
   }
+  EXPECT_EQ(fonts.LineCount(), shapedBefore);  // every one of them was shaped already
 
   // The page turns to the line after the current one, which becomes current:
   // every row now shows a line readied above.
