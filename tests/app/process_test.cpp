@@ -87,6 +87,26 @@ class ProcessTest : public ::testing::Test {
     ASSERT_EQ(first.state(), QProcess::Running);
   }
 
+  // Starts the first player where its socket path already holds something,
+  // and waits until it answers there.
+  void StartFirstOverWhatLiesAtTheSocketPath() {
+    Prepare(first);
+    first.start(Program(), {});
+    ASSERT_TRUE(first.waitForStarted());
+    WaitUntilFirstListens();
+  }
+
+  // A start without files hands over to the first player: it ends with
+  // success and the first runs on.
+  void ExpectASecondStartHandsOver() {
+    Prepare(second);
+    second.start(Program(), {});
+    ASSERT_TRUE(second.waitForFinished(kStartDeadlineMs));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.state(), QProcess::Running);
+  }
+
   QByteArray StateFile() const {
     QFile file(dir.filePath(QStringLiteral("solvane.dat")));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -123,12 +143,7 @@ TEST_F(ProcessTest, RegistrationSwitchesEndAtOnceWithSuccess) {
 
 TEST_F(ProcessTest, ASecondStartLeavesTheFirstRunningAndEndsWithSuccess) {
   StartFirst();
-  Prepare(second);
-  second.start(Program(), {});
-  ASSERT_TRUE(second.waitForFinished(2000));
-  EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(second.exitCode(), 0);
-  EXPECT_EQ(first.state(), QProcess::Running);
+  ExpectASecondStartHandsOver();
   EXPECT_TRUE(StateFile().isEmpty());  // the second one made no window
 }
 
@@ -200,16 +215,8 @@ TEST_F(ProcessTest, ASocketLeftByACrashedPlayerDoesNotBlockTheNextStart) {
   ::close(stale);
   ASSERT_TRUE(QFile::exists(SocketName()));
 
-  Prepare(first);
-  first.start(Program(), {});
-  ASSERT_TRUE(first.waitForStarted());
-  WaitUntilFirstListens();
-
-  Prepare(second);
-  second.start(Program(), {});
-  ASSERT_TRUE(second.waitForFinished(2000));
-  EXPECT_EQ(second.exitCode(), 0);
-  EXPECT_EQ(first.state(), QProcess::Running);
+  StartFirstOverWhatLiesAtTheSocketPath();
+  ExpectASecondStartHandsOver();
 }
 
 }  // namespace
@@ -270,15 +277,8 @@ TEST_F(ProcessTest, APlainFileAtTheSocketPathIsReplaced) {
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.write("not a socket");
   }
-  Prepare(first);
-  first.start(Program(), {});
-  ASSERT_TRUE(first.waitForStarted());
-  WaitUntilFirstListens();
-  Prepare(second);
-  second.start(Program(), {});
-  ASSERT_TRUE(second.waitForFinished(kStartDeadlineMs));
-  EXPECT_EQ(second.exitCode(), 0);
-  EXPECT_EQ(first.state(), QProcess::Running);
+  StartFirstOverWhatLiesAtTheSocketPath();
+  ExpectASecondStartHandsOver();
 }
 
 }  // namespace
