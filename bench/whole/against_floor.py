@@ -30,7 +30,10 @@ import time
 SAMPLE_RATE = 44100
 SAMPLES_PER_BUFFER = 1024
 LINES_IN_SMALL_LRC = 40
+# The largest lyric file the player reads is 1,000,000 bytes; the big case
+# stays just under it.
 BIG_LRC_BYTES = 1_000_000
+POLL_PAUSE_SECONDS = 0.005
 
 
 def lrc_time(tenths):
@@ -50,8 +53,10 @@ def write_big_lrc(path, seconds):
     # that every tick of the whole song meets a new line.
     with open(path, "w", encoding="utf-8") as out:
         line, written = 0, 0
-        while written < BIG_LRC_BYTES:
+        while True:
             text = f"{lrc_time(line % (seconds * 10))}Line {line} with a little more text to fill the row\n"
+            if written + len(text) > BIG_LRC_BYTES:
+                break
             out.write(text)
             written += len(text)
             line += 1
@@ -122,6 +127,9 @@ def seconds_to_window(command, env, window_class, limit=10.0):
         if found.returncode == 0 and found.stdout.strip():
             shown = (time.monotonic() - started) * 1000
             break
+        # Asked without a pause, the display's queue of new connections
+        # fills, and the program being measured fails to connect to it.
+        time.sleep(POLL_PAUSE_SECONDS)
     child.terminate()
     child.wait()
     return shown
