@@ -8,8 +8,11 @@ neither always runs on a warmer machine). Each run's CPU time (user + system)
 and peak RSS come from the kernel's accounting of the child. A case's ratio is
 the median of its rounds' ratios; the range is printed beside it.
 
-Cases: mp3 and wav with a 40-line LRC, big: the MP3 with a 1 MB LRC (a new
-line every tick). Start-up: launch to the window shown, with and without a
+Cases: mp3 and wav with a 40-line LRC; big: the MP3 with a 1 MB LRC whose
+lines come a tenth of a second apart (a new line every tick, the page turning
+every few); big-turns: the same lines with their times starting again at the
+song's end, so that some 27 lines share each time and every tick turns the
+page. Start-up: launch to the window shown, with and without a
 last file to play.
 
 Needs Xvfb and gst-launch-1.0 (gstreamer1.0-tools); the start-up rounds need
@@ -48,13 +51,14 @@ def write_small_lrc(path, seconds):
             out.write(f"{lrc_time(line * step)}Lyric line {line} of the song, sung slowly\n")
 
 
-def write_big_lrc(path, seconds):
-    # A line every tenth of a second, the times wrapping at the song's end so
-    # that every tick of the whole song meets a new line.
+def write_big_lrc(path, seconds, times_wrap):
+    # A line every tenth of a second; when the times wrap, they start again
+    # at the song's end.
+    period = seconds * 10 if times_wrap else BIG_LRC_BYTES
     with open(path, "w", encoding="utf-8") as out:
         line, written = 0, 0
         while True:
-            text = f"{lrc_time(line % (seconds * 10))}Line {line} with a little more text to fill the row\n"
+            text = f"{lrc_time(line % period)}Line {line} with a little more text to fill the row\n"
             if written + len(text) > BIG_LRC_BYTES:
                 break
             out.write(text)
@@ -74,9 +78,11 @@ def make_song(path, seconds, encoder):
 
 def make_cases(work, seconds):
     cases = {}
-    for name, song, encoder, lrc in (("mp3", "song.mp3", "lamemp3enc", write_small_lrc),
-                                     ("wav", "song.wav", "wavenc", write_small_lrc),
-                                     ("big", "song.mp3", "lamemp3enc", write_big_lrc)):
+    for name, song, encoder, lrc in (
+            ("mp3", "song.mp3", "lamemp3enc", write_small_lrc),
+            ("wav", "song.wav", "wavenc", write_small_lrc),
+            ("big", "song.mp3", "lamemp3enc", lambda path, s: write_big_lrc(path, s, False)),
+            ("big-turns", "song.mp3", "lamemp3enc", lambda path, s: write_big_lrc(path, s, True))):
         folder = os.path.join(work, name)
         os.makedirs(folder)
         make_song(os.path.join(folder, song), seconds, encoder)
@@ -146,7 +152,7 @@ def main():
     parser.add_argument("--build", default="build", help="the player's build folder")
     parser.add_argument("--rounds", type=int, default=3)
     parser.add_argument("--seconds", type=int, default=60, help="length of the songs")
-    parser.add_argument("--cases", nargs="*", default=["mp3", "wav", "big"])
+    parser.add_argument("--cases", nargs="*", default=["mp3", "wav", "big", "big-turns"])
     parser.add_argument("--startup-rounds", type=int, default=7, help="0 skips them")
     args = parser.parse_args()
 
