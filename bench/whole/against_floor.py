@@ -12,8 +12,8 @@ Cases: mp3 and wav with a 40-line LRC; big: the MP3 with a 1 MB LRC whose
 lines come a tenth of a second apart (a new line every tick, the page turning
 every few); big-turns: the same lines with their times starting again at the
 song's end, so that some 27 lines share each time and every tick turns the
-page. Start-up: launch to the window shown, with and without a
-last file to play.
+page. Start-up: launch to the window shown, with and without a last file to
+play.
 
 Needs Xvfb and gst-launch-1.0 (gstreamer1.0-tools); the start-up rounds need
 xdotool. Run from the source folder after a build:
@@ -54,11 +54,11 @@ def write_small_lrc(path, seconds):
 def write_big_lrc(path, seconds, times_wrap):
     # A line every tenth of a second; when the times wrap, they start again
     # at the song's end.
-    period = seconds * 10 if times_wrap else BIG_LRC_BYTES
     with open(path, "w", encoding="utf-8") as out:
         line, written = 0, 0
         while True:
-            text = f"{lrc_time(line % period)}Line {line} with a little more text to fill the row\n"
+            tenths = line % (seconds * 10) if times_wrap else line
+            text = f"{lrc_time(tenths)}Line {line} with a little more text to fill the row\n"
             if written + len(text) > BIG_LRC_BYTES:
                 break
             out.write(text)
