@@ -46,6 +46,11 @@ class MenuWithinWindow final : public QObject {
 
 }  // namespace
 
+MenuBarMetrics MenuBarMetricsFor(int height) {
+  const int fontPixels = height * 12 / 26;
+  return {fontPixels, std::max((height - fontPixels * 3 / 2) / 2, 0), fontPixels / 2};
+}
+
 QMenuBar* CreateMainMenuBar(QWidget* parent, int height, std::function<void(int)> sendCommand) {
   auto* bar = new QMenuBar(parent);
   bar->setNativeMenuBar(false);
@@ -53,17 +58,15 @@ QMenuBar* CreateMainMenuBar(QWidget* parent, int height, std::function<void(int)
   // upwards, over the face, as they do on the handheld.
   bar->setDefaultUp(true);
   bar->setFixedHeight(height);
-  // The items fill the bar's height, with text sized for it.
   const MenuBarColour colour;
-  const int fontPixels = height * 12 / 26;
-  const int verticalPadding = (height - fontPixels * 3 / 2) / 2;
+  const MenuBarMetrics metrics = MenuBarMetricsFor(height);
   auto* style = new MenuBarStyle({QColor(colour.red, colour.green, colour.blue),
-                                  QColor(187, 203, 215), std::max(verticalPadding, 0),
-                                  fontPixels / 2});
+                                  QColor(187, 203, 215), metrics.verticalPadding,
+                                  metrics.horizontalPadding});
   style->setParent(bar);
   bar->setStyle(style);
   QFont font = bar->font();
-  font.setPixelSize(fontPixels);
+  font.setPixelSize(metrics.fontPixels);
   bar->setFont(font);
   auto* keepInside = new MenuWithinWindow(bar);
   for (const MenuPopup& popup : MainMenu()) {

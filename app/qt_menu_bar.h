@@ -8,6 +8,14 @@ class QWidget;
 
 namespace solvane {
 
+// The items fill the bar's height, with text sized for it.
+struct MenuBarMetrics {
+  int fontPixels;
+  int verticalPadding;    // above and below each item's text
+  int horizontalPadding;  // either side of it
+};
+MenuBarMetrics MenuBarMetricsFor(int height);
+
 // Makes the bar as a child of `parent`, `height` pixels high, in the bar's
 // colour; each item sends its command id to `sendCommand`.
 QMenuBar* CreateMainMenuBar(QWidget* parent, int height, std::function<void(int)> sendCommand);

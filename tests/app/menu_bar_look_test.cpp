@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 
 #include "app/menu_layout.h"
@@ -32,8 +31,7 @@ QMenuBar* StyleSheetBar(QWidget* parent, int height) {
   bar->setDefaultUp(true);
   bar->setFixedHeight(height);
   const MenuBarColour colour;
-  const int fontPixels = height * 12 / 26;
-  const int verticalPadding = (height - fontPixels * 3 / 2) / 2;
+  const MenuBarMetrics metrics = MenuBarMetricsFor(height);
   bar->setStyleSheet(
       QStringLiteral("QMenuBar { background-color: rgb(%1, %2, %3); font-size: %4px; }"
                      "QMenuBar::item { padding: %5px %6px; background: transparent; }"
@@ -41,9 +39,9 @@ QMenuBar* StyleSheetBar(QWidget* parent, int height) {
           .arg(colour.red)
           .arg(colour.green)
           .arg(colour.blue)
-          .arg(fontPixels)
-          .arg(std::max(verticalPadding, 0))
-          .arg(fontPixels / 2));
+          .arg(metrics.fontPixels)
+          .arg(metrics.verticalPadding)
+          .arg(metrics.horizontalPadding));
   for (const MenuPopup& popup : MainMenu()) {
     QMenu* menu = bar->addMenu(QString::fromLatin1(popup.title.data(), static_cast<qsizetype>(popup.title.size())));
     for (const MenuItem& item : popup.items) {
