@@ -51,13 +51,18 @@ MenuBarMetrics MenuBarMetricsFor(int height) {
   return {fontPixels, std::max((height - fontPixels * 3 / 2) / 2, 0), fontPixels / 2};
 }
 
-QMenuBar* CreateMainMenuBar(QWidget* parent, int height, std::function<void(int)> sendCommand) {
+QMenuBar* NewBottomMenuBar(QWidget* parent, int height) {
   auto* bar = new QMenuBar(parent);
   bar->setNativeMenuBar(false);
   // The bar lies along the bottom of the device screen, so its menus open
   // upwards, over the face, as they do on the handheld.
   bar->setDefaultUp(true);
   bar->setFixedHeight(height);
+  return bar;
+}
+
+QMenuBar* CreateMainMenuBar(QWidget* parent, int height, std::function<void(int)> sendCommand) {
+  QMenuBar* bar = NewBottomMenuBar(parent, height);
   const MenuBarColour colour;
   const MenuBarMetrics metrics = MenuBarMetricsFor(height);
   auto* style = new MenuBarStyle({QColor(colour.red, colour.green, colour.blue),

@@ -16,6 +16,10 @@ struct MenuBarMetrics {
 };
 MenuBarMetrics MenuBarMetricsFor(int height);
 
+// An empty bar of `height` pixels, a child of `parent`, drawn by Qt itself
+// (never the desktop's global menu), its menus opening upwards.
+QMenuBar* NewBottomMenuBar(QWidget* parent, int height);
+
 // Makes the bar as a child of `parent`, `height` pixels high, in the bar's
 // colour; each item sends its command id to `sendCommand`.
 QMenuBar* CreateMainMenuBar(QWidget* parent, int height, std::function<void(int)> sendCommand);

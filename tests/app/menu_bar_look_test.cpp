@@ -26,10 +26,7 @@ const auto* const kQtEnvironment =
 
 // The bar as a style sheet drew it: the look the bar keeps.
 QMenuBar* StyleSheetBar(QWidget* parent, int height) {
-  auto* bar = new QMenuBar(parent);
-  bar->setNativeMenuBar(false);
-  bar->setDefaultUp(true);
-  bar->setFixedHeight(height);
+  QMenuBar* bar = NewBottomMenuBar(parent, height);
   const MenuBarColour colour;
   const MenuBarMetrics metrics = MenuBarMetricsFor(height);
   bar->setStyleSheet(
