@@ -13,11 +13,14 @@
 #include <QRegion>
 #include <QProcess>
 
+#include <utility>
+
 #include "app/command_ids.h"
 #include "app/device_screen.h"
 #include "app/key_input.h"
 #include "app/qt_application_icon.h"
 #include "app/qt_menu_bar.h"
+#include "face/qt_canvas.h"
 #include "face/qt_frame.h"
 #include "views/file_browser_dialog.h"
 #include "views/playlist_view_widget.h"
@@ -74,7 +77,7 @@ MainWindow::MainWindow(MediaControl& media, MainWindowSettings settings)
   PlaceMenuBar(false);
 
   pollTimer_.setInterval(kPollTimerPeriodMs);
-  connect(&pollTimer_, &QTimer::timeout, this, [this] { core_.Tick(); });
+  connect(&pollTimer_, &QTimer::timeout, this, [this] { PollAndShow(); });
 }
 
 MainWindow::~MainWindow() {
@@ -157,6 +160,20 @@ void MainWindow::ShowOptionsDialog() {
 
 void MainWindow::StopPollTimer() { pollTimer_.stop(); }
 
+void MainWindow::PollAndShow() {
+  core_.Tick();
+  // The repaint the tick asked for is painted and shown now, in this pass of
+  // the event loop, not in a pass of its own: a lyric line may change on
+  // every tick, and each pass is a wake-up more. Then, with the paint on
+  // screen, the lines ahead are readied, again without a pass of their own.
+  showingTick_ = true;
+  QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+  showingTick_ = false;
+  if (std::exchange(linesAheadDue_, false)) {
+    ReadyLinesAhead();
+  }
+}
+
 void MainWindow::CloseMainWindow() { close(); }
 
 void MainWindow::MinimizeMainWindow() { showMinimized(); }
@@ -232,7 +249,16 @@ void MainWindow::RepaintChangedParts() {
   }
   FacePaintState next = paintState_;
   std::vector<DrawStep> steps = RecordFace(FrameWith(next));
-  const QRegion changed = RegionOf(ChangedAreas(requestedSteps_, steps));
+  // Text is measured by its ink, shaped in the fonts the paint will draw it
+  // with; the font cache lets go of lines only as paints end, so a window
+  // that is not shown (and not painted) measures by the text's reach.
+  TextInkArea inkArea;
+  if (windowHandle() != nullptr && windowHandle()->isExposed()) {
+    const ScreenLayout& layout = core_.records().layout;
+    inkArea = [this, client = QRect(0, 0, layout.screenWidth, layout.clientHeight)](
+                  const DrawnText& text) { return TextInkAreaOf(fonts_, text, client); };
+  }
+  const QRegion changed = RegionOf(ChangedAreas(requestedSteps_, steps, inkArea));
   paintStateForPaint_ = paintState_;
   paintState_ = next;
   requestedSteps_ = std::move(steps);
@@ -272,7 +298,7 @@ void MainWindow::paintEvent(QPaintEvent* event) {
   if (QImage* pixels = WindowPixels()) {
     frame_ = QImage();  // out of date from now on
     PaintFrameOnto(FrameWith(paintState), *pixels, fonts_, event->region());
-    QueueLinesAhead();
+    ReadyLinesAheadAfterThisPaint();
     return;
   }
   // Elsewhere (a scaled screen, the widget drawn into a picture), through a
@@ -280,10 +306,14 @@ void MainWindow::paintEvent(QPaintEvent* event) {
   PaintFrame(FrameWith(paintState), frame_, fonts_, event->region());
   QPainter painter(this);
   CopyRegion(painter, frame_, event->region());
-  QueueLinesAhead();
+  ReadyLinesAheadAfterThisPaint();
 }
 
-void MainWindow::QueueLinesAhead() {
+void MainWindow::ReadyLinesAheadAfterThisPaint() {
+  if (showingTick_) {
+    linesAheadDue_ = true;  // PollAndShow readies them once the paint is shown
+    return;
+  }
   if (linesAheadQueued_) {
     return;
   }
@@ -293,10 +323,14 @@ void MainWindow::QueueLinesAhead() {
       this,
       [this] {
         linesAheadQueued_ = false;
-        FacePaintState paintState = paintStateForPaint_;
-        PrepareLinesAhead(FrameWith(paintState), fonts_);
+        ReadyLinesAhead();
       },
       Qt::QueuedConnection);
+}
+
+void MainWindow::ReadyLinesAhead() {
+  FacePaintState paintState = paintStateForPaint_;
+  PrepareLinesAhead(FrameWith(paintState), fonts_);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

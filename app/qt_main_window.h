@@ -62,6 +62,10 @@ class MainWindow final : public QWidget, public WindowActions {
   // button and the termination signals.
   void ExitProgram();
 
+  // One poll tick, run by the poll timer: the records move on, and what
+  // they changed is painted and shown before it returns.
+  void PollAndShow();
+
   AppCore& core() { return core_; }
   QtShell& shell() { return shell_; }
   bool PollTimerActive() const { return pollTimer_.isActive(); }
@@ -102,8 +106,10 @@ class MainWindow final : public QWidget, public WindowActions {
 
  private:
   void PlaceMenuBar(bool collapsed);
-  // Once a paint is on screen: readies the lyric lines the next paints draw.
-  void QueueLinesAhead();
+  // Readies the lyric lines the next paints draw once this paint is on
+  // screen: right after it for a tick's paint, else from the event loop.
+  void ReadyLinesAheadAfterThisPaint();
+  void ReadyLinesAhead();
   void SetKeptAbove(bool above);
   int Scale() const;
 
@@ -133,6 +139,8 @@ class MainWindow final : public QWidget, public WindowActions {
   FacePaintState paintStateForPaint_;
   std::vector<DrawStep> requestedSteps_;
   bool linesAheadQueued_ = false;
+  bool showingTick_ = false;   // a tick's paint runs
+  bool linesAheadDue_ = false;  // that paint wants the lines ahead readied
   bool collapsed_ = false;
 };
 

@@ -29,18 +29,19 @@ std::vector<DrawStep> RecordFace(const FaceFrame& frame) {
   return std::move(recorder.steps);
 }
 
-TextRect StepArea(const DrawStep& step) {
+TextRect StepArea(const DrawStep& step, const TextInkArea& inkArea) {
   if (const auto* block = std::get_if<DrawnBlock>(&step)) {
     return block->reach;
   }
   const auto& text = std::get<DrawnText>(step);
-  return TextReach(text.rect, text.cellHeight);
+  return inkArea ? inkArea(text) : TextReach(text.rect, text.cellHeight);
 }
 
 std::vector<TextRect> ChangedAreas(const std::vector<DrawStep>& before,
-                                   const std::vector<DrawStep>& after) {
+                                   const std::vector<DrawStep>& after,
+                                   const TextInkArea& inkArea) {
   std::vector<TextRect> areas;
-  const auto addUnmatched = [&areas](const std::vector<DrawStep>& from,
+  const auto addUnmatched = [&areas, &inkArea](const std::vector<DrawStep>& from,
                                      const std::vector<DrawStep>& other) {
     std::vector<bool> matched(other.size(), false);
     for (const DrawStep& step : from) {
@@ -51,8 +52,11 @@ std::vector<TextRect> ChangedAreas(const std::vector<DrawStep>& before,
           found = true;
         }
       }
-      const TextRect area = StepArea(step);
-      if (!found && area.right > area.left && area.bottom > area.top &&
+      if (found) {
+        continue;
+      }
+      const TextRect area = StepArea(step, inkArea);
+      if (area.right > area.left && area.bottom > area.top &&
           std::find(areas.begin(), areas.end(), area) == areas.end()) {
         areas.push_back(area);
       }

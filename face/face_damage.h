@@ -5,6 +5,7 @@
 // text's steps only, a new current line the steps of the rows whose look
 // changed, a moved knob its own copy; a new screen changes every step.
 
+#include <functional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -54,14 +55,21 @@ class DrawStepRecorder final : public Canvas {
 // paint does.
 std::vector<DrawStep> RecordFace(const FaceFrame& frame);
 
-// Where a step can change pixels: a block's landing place; a text's
-// rectangle down to the text's reach (see TextReach).
-TextRect StepArea(const DrawStep& step);
+// Where a text step's glyphs can put ink. A canvas that knows the fonts can
+// tell it from the shaped text, much tighter than the text's reach: a row's
+// ink stays off its neighbours, so a changed row repaints only itself.
+using TextInkArea = std::function<TextRect(const DrawnText&)>;
+
+// Where a step can change pixels: a block's landing place; a text's ink
+// area when `inkArea` is given, else its rectangle down to the text's reach
+// (see TextReach), which holds any glyph without knowing the font.
+TextRect StepArea(const DrawStep& step, const TextInkArea& inkArea = {});
 
 // The areas of the steps found in one list and not the other: what a frame
 // drawn from `before` needs composing again to show `after`. Steps found in
-// both, in any order, need nothing.
+// both, in any order, need nothing. Text steps' areas as StepArea gives them.
 std::vector<TextRect> ChangedAreas(const std::vector<DrawStep>& before,
-                                   const std::vector<DrawStep>& after);
+                                   const std::vector<DrawStep>& after,
+                                   const TextInkArea& inkArea = {});
 
 }  // namespace solvane

@@ -6,6 +6,45 @@
 
 namespace solvane {
 
+namespace {
+
+// The part of the text's reach inside the frame: nothing is drawn outside.
+QRect VisibleReach(const TextRect& rect, int cellHeight, const QRect& frameRect) {
+  const TextRect reach = TextReach(rect, cellHeight);
+  return QRect(reach.left, reach.top, reach.right - reach.left, reach.bottom - reach.top)
+      .intersected(frameRect);
+}
+
+}  // namespace
+
+TextPlacement PlaceText(QtFontCache& fonts, std::u16string_view text, const TextRect& rect,
+                        const TextStyle& style, TextAlignment alignment, const QRect& frameRect) {
+  const QRect visible = VisibleReach(rect, style.cellHeight, frameRect);
+  if (text.empty() || visible.isEmpty()) {
+    return {};
+  }
+  QtTextLine& line = fonts.ShapedLine(text, style);
+  const int textLeft = alignment == TextAlignment::kRight
+                           ? rect.right - line.Advance()
+                           : rect.left + (rect.right - rect.left - line.Advance()) / 2;
+  const QPoint baseline(textLeft, rect.top + fonts.CellAscent(style));
+  const QRect ink = line.InkBox().translated(baseline).intersected(visible);
+  if (ink.isEmpty()) {
+    return {};
+  }
+  return {&line, baseline, ink};
+}
+
+TextRect TextInkAreaOf(QtFontCache& fonts, const DrawnText& text, const QRect& frameRect) {
+  const TextStyle style{text.fontFace, text.cellHeight, text.weight, text.colour};
+  const QRect ink =
+      PlaceText(fonts, text.text, text.rect, style, text.alignment, frameRect).ink;
+  if (ink.isEmpty()) {
+    return {};
+  }
+  return {ink.left(), ink.top(), ink.right() + 1, ink.bottom() + 1};
+}
+
 QtCanvas::QtCanvas(QImage& frame, QtFontCache& fonts)
     : painter_(&frame), fonts_(fonts), frameRect_(frame.rect()) {}
 
@@ -42,23 +81,16 @@ void QtCanvas::CopyBitmap(const Bitmap& source, int sourceX, int sourceY, int wi
 
 void QtCanvas::DrawText(std::u16string_view text, const TextRect& rect, const TextStyle& style,
                         TextAlignment alignment) {
-  if (text.empty()) {
+  // Text whose reach misses the clip is skipped before it is even shaped.
+  const QRect visible = VisibleReach(rect, style.cellHeight, frameRect_);
+  if (text.empty() || visible.isEmpty() || (clipped_ && !clip_.intersects(visible))) {
     return;
   }
-  // What reaches past the rectangle's edges, or the frame's, is cut off.
-  const TextRect reach = TextReach(rect, style.cellHeight);
-  const QRect visible =
-      QRect(reach.left, reach.top, reach.right - reach.left, reach.bottom - reach.top)
-          .intersected(frameRect_);
-  if (visible.isEmpty() || (clipped_ && !clip_.intersects(visible))) {
-    return;  // nothing of it would show: skip the shaping and drawing
+  const TextPlacement placed = PlaceText(fonts_, text, rect, style, alignment, frameRect_);
+  if (placed.line == nullptr || (clipped_ && !clip_.intersects(placed.ink))) {
+    return;  // nothing of its ink would show
   }
-  QtTextLine& line = fonts_.ShapedLine(text, style);
-  const int textLeft = alignment == TextAlignment::kRight
-                           ? rect.right - line.Advance()
-                           : rect.left + (rect.right - rect.left - line.Advance()) / 2;
-  line.Draw(painter_, QPoint(textLeft, rect.top + fonts_.CellAscent(style)), visible,
-            RgbOf(style));
+  placed.line->Draw(painter_, placed.baseline, placed.ink, RgbOf(style));
 }
 
 }  // namespace solvane

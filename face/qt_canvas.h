@@ -5,12 +5,31 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPoint>
 #include <QRect>
+#include <string_view>
 
 #include "face/canvas.h"
+#include "face/face_damage.h"
 #include "face/qt_fonts.h"
 
 namespace solvane {
+
+// Where the canvas puts `text` drawn in `rect` on a frame of `frameRect`:
+// its shaped line, the pen's start on the baseline, and the pixels its ink
+// can touch, within its reach (see TextReach) and the frame. The ink area is
+// empty, and the line null, for text that leaves no ink there.
+struct TextPlacement {
+  QtTextLine* line = nullptr;
+  QPoint baseline;
+  QRect ink;
+};
+TextPlacement PlaceText(QtFontCache& fonts, std::u16string_view text, const TextRect& rect,
+                        const TextStyle& style, TextAlignment alignment, const QRect& frameRect);
+
+// The ink area of a recorded text step on a frame of `frameRect`, as the
+// canvas would draw it: the text area ChangedAreas wants.
+TextRect TextInkAreaOf(QtFontCache& fonts, const DrawnText& text, const QRect& frameRect);
 
 class QtCanvas final : public Canvas {
  public:

@@ -3,7 +3,9 @@
 #include <QColor>
 #include <QPainter>
 #include <algorithm>
+#include <cstddef>
 #include <span>
+#include <vector>
 
 #include "face/lyric_area.h"
 #include "face/qt_canvas.h"
@@ -52,27 +54,46 @@ void PaintFrameOnto(const FaceFrame& frame, QImage& target, QtFontCache& fonts,
   }
 }
 
+namespace {
+
+qint64 AreaOf(const QRect& rect) { return qint64{rect.width()} * rect.height(); }
+
+// Whether the two rectangles fill enough of their bounding box to be
+// composed as that box.
+bool MostlyCoverTheirBox(const QRect& a, const QRect& b) {
+  const qint64 covered = AreaOf(a) + AreaOf(b) - AreaOf(a.intersected(b));
+  return covered * kBoundingBoxCoverageDenominator >=
+         AreaOf(a.united(b)) * kBoundingBoxCoverageNumerator;
+}
+
+}  // namespace
+
 QRegion RegionOf(const std::vector<TextRect>& areas) {
-  QRegion region;
-  for (const TextRect& area : areas) {
-    region += QRect(area.left, area.top, area.right - area.left, area.bottom - area.top);
-  }
-  if (region.rectCount() <= 1) {
-    return region;
-  }
   // A region of several rectangles is composed pass by pass, and a painter
   // clipped to it copies span by span (Qt hands long span lists to its
-  // thread pool). When the rectangles fill most of their bounding box, as a
-  // page turn's rows and the play time do, the box is cheaper: one pass and
-  // one block copy, for a few pixels composed again unchanged.
-  qint64 covered = 0;
-  for (const QRect& rect : region) {
-    covered += qint64{rect.width()} * rect.height();
+  // thread pool). Rectangles that fill most of their bounding box, as a page
+  // turn's rows and the play time do, or two neighbouring rows, are cheaper
+  // as the box: one pass and one block copy, for a few pixels composed again
+  // unchanged. Areas far apart, such as a row and the seek knob, stay apart.
+  std::vector<QRect> rects;
+  for (const TextRect& area : areas) {
+    const QRect rect(area.left, area.top, area.right - area.left, area.bottom - area.top);
+    if (!rect.isEmpty()) {
+      rects.push_back(rect);
+    }
   }
-  const QRect box = region.boundingRect();
-  const qint64 boxArea = qint64{box.width()} * box.height();
-  if (covered * kBoundingBoxCoverageDenominator >= boxArea * kBoundingBoxCoverageNumerator) {
-    return QRegion(box);
+  for (std::size_t i = 0; i < rects.size(); ++i) {
+    for (std::size_t j = i + 1; j < rects.size(); ++j) {
+      if (MostlyCoverTheirBox(rects[i], rects[j])) {
+        rects[i] = rects[i].united(rects[j]);
+        rects.erase(rects.begin() + static_cast<std::ptrdiff_t>(j));
+        j = i;  // the grown box may now take rectangles it passed over
+      }
+    }
+  }
+  QRegion region;
+  for (const QRect& rect : rects) {
+    region += rect;
   }
   return region;
 }

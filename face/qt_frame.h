@@ -29,9 +29,9 @@ void PaintFrame(const FaceFrame& frame, QImage& image, QtFontCache& fonts,
 void PaintFrameOnto(const FaceFrame& frame, QImage& target, QtFontCache& fonts,
                     const QRegion& damaged);
 
-// The areas as one region, for QWidget::update and PaintFrame. When the
-// areas cover at least three quarters of their bounding box, the region is
-// that box: one rectangle composes and copies faster than many.
+// The areas as one region, for QWidget::update and PaintFrame. Areas that
+// together cover at least three quarters of their bounding box become that
+// box: one rectangle composes and copies faster than many.
 inline constexpr int kBoundingBoxCoverageNumerator = 3;
 inline constexpr int kBoundingBoxCoverageDenominator = 4;
 QRegion RegionOf(const std::vector<TextRect>& areas);

@@ -60,12 +60,19 @@ QRect InkBoxOf(const QList<QGlyphRun>& runs, double ascent) {
 
 }  // namespace
 
+QRect QtTextLine::InkBox() {
+  if (!inkBox_) {
+    inkBox_ = InkBoxOf(runs_, ascent_);
+  }
+  return *inkBox_;
+}
+
 void QtTextLine::Draw(QPainter& painter, QPoint baseline, const QRect& clip, QRgb colour) {
   if (clip.isEmpty() || runs_.isEmpty()) {
     return;
   }
   if (const QImage* ink = KeptInk(colour)) {
-    const QRect box = inkBox_.value_or(QRect());
+    const QRect box = InkBox();
     const QRect target = box.translated(baseline) & clip;
     if (!target.isEmpty()) {
       painter.drawImage(target.topLeft(), *ink,
@@ -111,10 +118,7 @@ void QtTextLine::PrepareInk(QRgb colour) {
   if (KeptInk(colour) != nullptr) {
     return;
   }
-  if (!inkBox_) {
-    inkBox_ = InkBoxOf(runs_, ascent_);
-  }
-  const QRect box = *inkBox_;
+  const QRect box = InkBox();
   if (box.isEmpty() || static_cast<qint64>(box.width()) * box.height() > kLargestInkImagePixels) {
     return;
   }

@@ -40,6 +40,11 @@ class QtTextLine {
   // aligned to a rectangle's edge by it stays inside the rectangle.
   int Advance() const { return advance_; }
 
+  // Where the glyphs can put ink, in whole pixels from the pen's start on
+  // the baseline: their own boxes with a margin for antialiasing. Empty for
+  // a line without ink (spaces only). Worked out on first use.
+  QRect InkBox();
+
   // Draws the line in `colour` with its pen starting at `baseline`,
   // leaving alone what lies outside `clip`.
   void Draw(QPainter& painter, QPoint baseline, const QRect& clip, QRgb colour);
@@ -71,9 +76,7 @@ class QtTextLine {
   int advance_ = 0;
   double ascent_ = 0.0;  // from the layout's top to its baseline
   QList<QGlyphRun> runs_;
-  // Where the ink may fall, in whole pixels from the pen's start on the
-  // baseline; worked out when ink is first readied, as most lines never are.
-  std::optional<QRect> inkBox_;
+  std::optional<QRect> inkBox_;  // see InkBox
   std::array<ColouredInk, 2> inks_;  // the most recently used first
 };
 

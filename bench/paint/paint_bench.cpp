@@ -3,14 +3,14 @@
 // the cost of showing a whole frame.
 //
 // A repaint goes as in the main window: the face's drawing steps are
-// recorded, compared with the last ones, and only the changed region is
-// composed again, onto the window's own pixels (the "screen" image). Between
-// repaints the next page's lines are readied when the next line turns the
-// page, as the window does once a paint is on screen (untimed in the repaint
-// rows, timed on a row of its own). The rows: the clock's tick (the play time
-// only), a new current line, a page turn as the song plays on, a jump to
-// another part of the song (every line new, nothing ready); and a whole
-// frame.
+// recorded, compared with the last ones, text measured by its ink, and only
+// the changed region is composed again, onto the window's own pixels (the
+// "screen" image). Between repaints the next page's lines are readied when
+// the next line turns the page, as the window does once a paint is on screen
+// (untimed in the repaint rows, timed on a row of its own). The rows: the
+// clock's tick (the play time only), a new current line, a page turn as the
+// song plays on, a jump to another part of the song (every line new, nothing
+// ready); and a whole frame.
 
 #include <benchmark/benchmark.h>
 
@@ -25,6 +25,7 @@
 
 #include "base/wide_text.h"
 #include "face/face_damage.h"
+#include "face/qt_canvas.h"
 #include "face/qt_fonts.h"
 #include "face/qt_frame.h"
 #include "lyrics/lyrics.h"
@@ -121,7 +122,11 @@ struct ShownFace {
 
   void Repaint(PaintScene& scene) {
     std::vector<DrawStep> steps = RecordFace(scene.Frame());
-    const QRegion changed = RegionOf(ChangedAreas(shown, steps));
+    const QRect client = screen.rect();
+    const QRegion changed =
+        RegionOf(ChangedAreas(shown, steps, [this, &client](const DrawnText& text) {
+          return TextInkAreaOf(fonts, text, client);
+        }));
     shown = std::move(steps);
     PaintFrameOnto(scene.Frame(), screen, fonts, changed);
     rectCount = changed.rectCount();

@@ -95,6 +95,24 @@ TEST_P(FaceDamageTest, NewCurrentLineRepaintsTheTwoRowsWhoseLookChanged) {
   EXPECT_NE(std::find(areas.begin(), areas.end(), Row(4)), areas.end());
 }
 
+TEST_P(FaceDamageTest, TextMeasuredByItsInkRepaintsOnlyWhereTheInkIs) {
+  const std::vector<DrawStep> before = Record();
+  records.lyrics.currentLine = 4;
+  // Stands for a font's measure: the first cell of the row, inset.
+  const TextInkArea firstCell = [](const DrawnText& text) {
+    return TextRect{text.rect.left + 5, text.rect.top, text.rect.right - 5,
+                    text.rect.top + text.cellHeight};
+  };
+  const std::vector<TextRect> areas = ChangedAreas(before, Record(), firstCell);
+  const int cell = records.layout.lineHeight * Scale();
+  for (const int row : {3, 4}) {
+    const TextRect rect = LyricRowRect(records.layout, row);
+    const TextRect measured{rect.left + 5, rect.top, rect.right - 5, rect.top + cell};
+    EXPECT_NE(std::find(areas.begin(), areas.end(), measured), areas.end()) << "row " << row;
+  }
+  EXPECT_EQ(areas.size(), 2u);
+}
+
 TEST_P(FaceDamageTest, MovedSeekKnobRepaintsWhereItWasAndWhereItIs) {
   const std::vector<DrawStep> before = Record();
   records.player.playPosition = 3'000;  // from 20 % to half-way, same seconds digits

@@ -238,5 +238,50 @@ TEST_F(QtCanvasTest, TextKeepsAClipThePainterAlreadyHas) {
   EXPECT_GT(ink.right, 110);
 }
 
+// The ink area the damage of a repaint is measured by must hold every pixel
+// the text puts down; the reference is Qt's own drawText at the same pen
+// position, on its own.
+TEST_F(QtCanvasTest, InkAreaHoldsAllThatPlainDrawTextPutsDown) {
+  const std::u16string texts[] = {
+      u"Jumping gypsy quartz, fjord",                        // descenders
+      u"\u00c5NGSTR\u00d6M \u01fa\u1e68 A\u030a\u0301",  // accents above capitals
+      u"\u1ede \u1eee \u1ea0\u0323",                      // Vietnamese, marks both sides
+      u"\u0645\u0631\u062d\u0628\u0627 \u0628\u0627\u0644\u0639\u0627\u0644\u0645",  // Arabic
+      u"\u05e9\u05b8\u05c1\u05dc\u05d5\u05b9\u05dd",  // Hebrew with points
+      u"\u6b4c\u8a5e\u306e\u8868\u793a",                // from the CJK face
+      u"\u0e17\u0e35\u0e48\u0e19\u0e35\u0e48",          // Thai, stacked marks
+  };
+  for (const int scale : {1, 2}) {
+    const TextStyle style = RowTextStyle(scale);
+    const TextRect rect{0, 40, 480, 200};
+    for (const std::u16string& text : texts) {
+      SCOPED_TRACE(::testing::Message() << "scale " << scale << ", text "
+                                        << QString::fromStdU16String(text).toStdString());
+      const TextPlacement placed =
+          PlaceText(fonts, text, rect, style, TextAlignment::kCentre, QRect(0, 0, 480, 200));
+      ASSERT_NE(placed.line, nullptr);
+      const QRect box = placed.line->InkBox().translated(placed.baseline);
+      QImage drawn(480, 200, QImage::Format_ARGB32_Premultiplied);
+      drawn.fill(Qt::transparent);
+      {
+        QPainter painter(&drawn);
+        painter.setFont(fonts.FontFor(style));
+        painter.setPen(Qt::white);
+        painter.drawText(QPointF(placed.baseline), QString::fromStdU16String(text));
+      }
+      int inked = 0;
+      for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+          if (qAlpha(drawn.pixel(x, y)) != 0) {
+            ++inked;
+            ASSERT_TRUE(box.contains(x, y)) << x << "," << y << " outside the ink box";
+          }
+        }
+      }
+      EXPECT_GT(inked, 0);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace solvane

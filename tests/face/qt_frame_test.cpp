@@ -9,7 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "face/face_damage.h"
 #include "face/lyric_area.h"
+#include "face/qt_canvas.h"
+#include "face/text_rows.h"
 #include "skin/qt_bitmap.h"
 #include "tests/face/face_records.h"
 #include "tests/face/gui_environment.h"
@@ -227,6 +230,10 @@ TEST(RegionOfTest, MostlyCoveredBoxIsOneRectangleAndScatteredAreasStayApart) {
        {{0, 96, 480, 136}, {0, 118, 480, 158}, {0, 660, 414, 696}},
        2,
        QRect(0, 96, 480, 600)},
+      {"new line measured by ink: two rows of other widths, and the moved knob",
+       {{40, 96, 440, 132}, {100, 134, 380, 170}, {200, 640, 224, 652}, {202, 640, 226, 652}},
+       2,
+       QRect(40, 96, 400, 556)},
       {"a small notch", {{0, 0, 10, 3}, {0, 3, 5, 4}, {8, 3, 10, 4}}, 1,
        QRect(0, 0, 10, 4)},
   };
@@ -246,6 +253,47 @@ class TallPaintFrameTest : public PaintFrameTest {
  protected:
   TallPaintFrameTest() : PaintFrameTest(kScreenMode480x800) {}
 };
+
+// A new current line measured by the rows' ink repaints those two rows and
+// nothing of their neighbours, and leaves the frame as a whole paint would.
+TEST_F(TallPaintFrameTest, NewCurrentLineMeasuredByInkRepaintsItsTwoRowsAsAWholePaintWould) {
+  records.player.trackLoaded = 1;
+  records.player.playing = 1;
+  records.player.lyricsPresent = 1;
+  records.player.trackDuration = 6'000;
+  const char* const lines[] = {"gypsy jumping quay", "\xC3\x85NGSTR\xC3\x96M", "fjord queue",
+                               "\xC3\x89lan AVATAR", "yes, quietly"};
+  for (int slot = 0; slot < kLyricWindowSlots; ++slot) {
+    records.SetLine(slot, lines[slot % 5]);
+  }
+  records.lyrics.lineCount = kLyricWindowSlots;
+  records.lyrics.currentLine = 3;
+  const auto record = [this] {
+    return RecordFace({records.layout, bitmaps, options, records.player, records.lyrics,
+                       records.trackInfo, records.startScreen, 0, paintState});
+  };
+  Paint();
+  const std::vector<DrawStep> before = record();
+  records.lyrics.currentLine = 4;
+  const QRect client(0, 0, 480, 696);
+  const QRegion damaged = RegionOf(ChangedAreas(
+      before, record(), [this, &client](const DrawnText& text) {
+        return TextInkAreaOf(fonts, text, client);
+      }));
+  const QRect bounds = damaged.boundingRect();
+  EXPECT_GE(bounds.top(), LyricRowRect(records.layout, 3).top - 2);
+  EXPECT_LE(bounds.bottom(), LyricRowRect(records.layout, 5).top - 1);
+
+  PaintFrame({records.layout, bitmaps, options, records.player, records.lyrics,
+              records.trackInfo, records.startScreen, 0, paintState},
+             frame, fonts, damaged);
+  QtFontCache freshFonts;
+  QImage whole;
+  PaintFrame({records.layout, bitmaps, options, records.player, records.lyrics,
+              records.trackInfo, records.startScreen, 0, paintState},
+             whole, freshFonts);
+  EXPECT_EQ(frame, whole);
+}
 
 TEST_F(TallPaintFrameTest, FrameIsTheClientAreaWithTheFaceFromRowZero) {
   Paint();
