@@ -115,6 +115,11 @@ void PaintFrame(const FaceFrame& frame, QImage& image, QtFontCache& fonts) {
 void PrepareLinesAhead(const FaceFrame& frame, QtFontCache& fonts) {
   const std::vector<LineAhead> lines = LyricAreaLinesAhead(
       {frame.layout, frame.player, frame.lyrics, frame.trackInfo, frame.startScreen});
+  if (lines.empty()) {
+    // The next line only moves the highlight. The ink readied for this page
+    // stays: its rows are drawn again as the highlight passes them.
+    return;
+  }
   const std::span<const LineAhead> ahead(lines);
   const std::size_t inked = std::min(ahead.size(), kLinesInkedAhead);
   fonts.ReadyInkFor(ahead.first(inked));

@@ -46,8 +46,10 @@ void PaintFrame(const FaceFrame& frame, QImage& image, QtFontCache& fonts);
 
 // Readies the lines of the page the rows show next (see LyricLinesAhead) so
 // that its paint finds them shaped, and the first kLinesInkedAhead of them
-// rendered too. Call it between paints, after the frame is on screen, with
-// the same `fonts` as the paints.
+// rendered too; the ink of other lines is dropped then. While the next line
+// only moves the highlight, the ink stays for the rows the highlight has yet
+// to leave. Call it between paints, after the frame is on screen, with the
+// same `fonts` as the paints.
 //
 // Ink for a whole page of 480-wide rows would hold about a megabyte until the
 // page turns; with the first seven rows ready, the turn draws the other five

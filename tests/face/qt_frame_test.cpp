@@ -156,6 +156,16 @@ TEST_F(PaintFrameTest, PageDrawnFromReadiedLinesLooksAsOneDrawnGlyphByGlyph) {
   QImage reference;
   PaintFrame(faceFrame, reference, freshFonts);
   EXPECT_EQ(frame, reference);
+
+  // The highlight moves on within the page: the rows below it keep their
+  // ink for when it has passed them.
+  records.lyrics.currentLine = 1;
+  Paint();
+  PrepareLinesAhead(faceFrame, fonts);
+  for (std::size_t i = 2; i < kLinesInkedAhead; ++i) {
+    EXPECT_TRUE(fonts.ShapedLine(ahead[i].text, ahead[i].style).KeepsInkIn(RgbOf(ahead[i].style)))
+        << "line " << i;
+  }
 }
 
 // The window's painter is clipped to the paint's region; each rectangle is
