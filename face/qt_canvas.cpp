@@ -6,22 +6,14 @@
 
 namespace solvane {
 
-namespace {
-
-// The part of the text's reach inside the frame: nothing is drawn outside.
-QRect VisibleReach(const TextRect& rect, int cellHeight, const QRect& frameRect) {
-  const TextRect reach = TextReach(rect, cellHeight);
-  return QRect(reach.left, reach.top, reach.right - reach.left, reach.bottom - reach.top)
-      .intersected(frameRect);
-}
-
-}  // namespace
-
 TextPlacement PlaceText(QtFontCache& fonts, std::u16string_view text, const TextRect& rect,
-                        const TextStyle& style, TextAlignment alignment, const QRect& frameRect) {
-  const QRect visible = VisibleReach(rect, style.cellHeight, frameRect);
+                        const TextStyle& style, TextAlignment alignment, const QRect& within) {
+  const TextRect reach = TextReach(rect, style.cellHeight);
+  const QRect visible =
+      QRect(reach.left, reach.top, reach.right - reach.left, reach.bottom - reach.top)
+          .intersected(within);
   if (text.empty() || visible.isEmpty()) {
-    return {};
+    return {};  // nothing of it could show: not even shaped
   }
   QtTextLine& line = fonts.ShapedLine(text, style);
   const int textLeft = alignment == TextAlignment::kRight
@@ -81,16 +73,11 @@ void QtCanvas::CopyBitmap(const Bitmap& source, int sourceX, int sourceY, int wi
 
 void QtCanvas::DrawText(std::u16string_view text, const TextRect& rect, const TextStyle& style,
                         TextAlignment alignment) {
-  // Text whose reach misses the clip is skipped before it is even shaped.
-  const QRect visible = VisibleReach(rect, style.cellHeight, frameRect_);
-  if (text.empty() || visible.isEmpty() || (clipped_ && !clip_.intersects(visible))) {
-    return;
+  const QRect within = clipped_ ? clip_.intersected(frameRect_) : frameRect_;
+  const TextPlacement placed = PlaceText(fonts_, text, rect, style, alignment, within);
+  if (placed.line != nullptr) {
+    placed.line->Draw(painter_, placed.baseline, placed.ink, RgbOf(style));
   }
-  const TextPlacement placed = PlaceText(fonts_, text, rect, style, alignment, frameRect_);
-  if (placed.line == nullptr || (clipped_ && !clip_.intersects(placed.ink))) {
-    return;  // nothing of its ink would show
-  }
-  placed.line->Draw(painter_, placed.baseline, placed.ink, RgbOf(style));
 }
 
 }  // namespace solvane

@@ -15,17 +15,18 @@
 
 namespace solvane {
 
-// Where the canvas puts `text` drawn in `rect` on a frame of `frameRect`:
-// its shaped line, the pen's start on the baseline, and the pixels its ink
-// can touch, within its reach (see TextReach) and the frame. The ink area is
-// empty, and the line null, for text that leaves no ink there.
+// Where the canvas puts `text` drawn in `rect`: its shaped line, the pen's
+// start on the baseline, and the pixels its ink can touch within its reach
+// (see TextReach) and `within` (the frame, or the part of it a paint is
+// clipped to). The ink area is empty, and the line null, for text that
+// leaves no ink there; text whose reach misses `within` is not shaped.
 struct TextPlacement {
   QtTextLine* line = nullptr;
   QPoint baseline;
   QRect ink;
 };
 TextPlacement PlaceText(QtFontCache& fonts, std::u16string_view text, const TextRect& rect,
-                        const TextStyle& style, TextAlignment alignment, const QRect& frameRect);
+                        const TextStyle& style, TextAlignment alignment, const QRect& within);
 
 // The ink area of a recorded text step on a frame of `frameRect`, as the
 // canvas would draw it: the text area ChangedAreas wants.
