@@ -72,4 +72,6 @@ std::FILE* OpenRegularFileStream(const std::string& path) {
   return stream;
 }
 
+std::string DescriptorPath(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
+
 }  // namespace solvane

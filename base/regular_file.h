@@ -22,4 +22,10 @@ int OpenRegularFileForReading(const std::string& path);
 // The same as a stdio stream for binary reading; null when refused.
 std::FILE* OpenRegularFileStream(const std::string& path);
 
+// A name that opens the file open at `fd` again, whatever has become of the
+// name it was opened by (renamed, removed, or a FIFO in its place): for
+// libraries that take a name where the file has already been opened and
+// checked.
+std::string DescriptorPath(int fd);
+
 }  // namespace solvane

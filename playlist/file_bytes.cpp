@@ -1,12 +1,16 @@
 #include "playlist/file_bytes.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <random>
+#include <string_view>
 
 #include "base/regular_file.h"
 
@@ -59,17 +63,10 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
 }
 
 // Writes `bytes` at the start of the open file, cuts it to their length and
-// makes them durable, then closes it. errno says why when it fails.
-bool FillSyncedAndClose(FileDescriptor& fd, std::span<const std::uint8_t> bytes) {
-  const bool written = WriteAll(fd.get(), bytes) &&
-                       ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) == 0 &&
-                       ::fsync(fd.get()) == 0;
-  const int reason = errno;
-  const bool closed = fd.Close();
-  if (!written) {
-    errno = reason;
-  }
-  return written && closed;
+// makes them durable. errno says why when it fails.
+bool FillAndSync(int fd, std::span<const std::uint8_t> bytes) {
+  return WriteAll(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 &&
+         ::fsync(fd) == 0;
 }
 
 // The folder part of `path`, "." for a bare name.
@@ -79,6 +76,12 @@ std::string FolderOf(const std::string& path) {
     return ".";
   }
   return separator == 0 ? "/" : path.substr(0, separator);
+}
+
+// The last component of `path`.
+std::string NameOf(const std::string& path) {
+  const std::size_t separator = path.rfind('/');
+  return separator == std::string::npos ? path : path.substr(separator + 1);
 }
 
 // Makes the rename itself durable; a folder that cannot be synced does not
@@ -113,21 +116,63 @@ std::optional<std::string> FollowLinks(std::string path) {
   return std::nullopt;
 }
 
-// A new, empty file beside `path` under a name of its own (`path`, a dot and
-// six random letters), created exclusively so that two savers never share
-// one; as for any new file, the umask decides its permission bits.
+// Temporary files are named after the file they replace: `path`, this mark
+// and six random letters. A save holds a lock on its temporary file for as
+// long as the file bears that name, so a file of such a name that nobody
+// holds was left by a save that was killed.
+constexpr std::string_view kTemporaryMark = ".saving-";
+constexpr std::size_t kTemporaryLetters = 6;
+constexpr std::string_view kLetters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+bool IsTemporaryNameOf(std::string_view candidate, const std::string& name) {
+  const std::size_t lettersAt = name.size() + kTemporaryMark.size();
+  if (candidate.size() != lettersAt + kTemporaryLetters || !candidate.starts_with(name) ||
+      candidate.substr(name.size(), kTemporaryMark.size()) != kTemporaryMark) {
+    return false;
+  }
+  return candidate.substr(lettersAt).find_first_not_of(kLetters) == std::string_view::npos;
+}
+
+// Removes, from the folder of `path`, the temporary files of saves that were
+// killed before they could rename theirs: those that no save holds. Their room
+// is freed before this save asks for its own. Links and anything but regular
+// files are left alone.
+void RemoveLeftoverTemporaries(const std::string& path) {
+  DIR* folder = ::opendir(FolderOf(path).c_str());
+  if (folder == nullptr) {
+    return;
+  }
+  const std::string name = NameOf(path);
+  while (const dirent* entry = ::readdir(folder)) {
+    if (!IsTemporaryNameOf(entry->d_name, name)) {
+      continue;
+    }
+    FileDescriptor leftover(::openat(::dirfd(folder), entry->d_name,
+                                     O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    struct stat status {};
+    if (leftover.get() >= 0 && ::fstat(leftover.get(), &status) == 0 && S_ISREG(status.st_mode) &&
+        ::flock(leftover.get(), LOCK_EX | LOCK_NB) == 0) {
+      ::unlinkat(::dirfd(folder), entry->d_name, 0);
+    }
+  }
+  ::closedir(folder);
+}
+
+// A new, empty file beside `path` under a temporary name of its own, created
+// exclusively so that two savers never share one, and locked; as for any new
+// file, the umask decides its permission bits.
 std::optional<std::string> CreateTemporaryBeside(const std::string& path, int& fd) {
-  static constexpr char kLetters[] =
-      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
   std::random_device random;
-  std::uniform_int_distribution<std::size_t> pick(0, sizeof(kLetters) - 2);
+  std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string name = path + ".";
-    for (int letter = 0; letter < 6; ++letter) {
+    std::string name = path + std::string(kTemporaryMark);
+    for (std::size_t letter = 0; letter < kTemporaryLetters; ++letter) {
       name += kLetters[pick(random)];
     }
     fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd >= 0) {
+      ::flock(fd, LOCK_EX | LOCK_NB);
       return name;
     }
     if (errno != EEXIST) {
@@ -147,9 +192,28 @@ void KeepModeOf(const struct stat& old, int fd) {
   }
 }
 
+// Makes sure that `size` bytes from the start of the open file can be
+// written before the first of them overwrites anything: the file system
+// reserves their room (a full disk or quota refuses here, not midway), and the
+// process may write that far. Nothing of the file's contents changes.
+bool ReserveRoom(int fd, std::size_t size) {
+  if (size > 0 && ::fallocate(fd, 0, 0, static_cast<off_t>(size)) != 0) {
+    return false;
+  }
+  rlimit limit{};
+  if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+      limit.rlim_cur < size) {
+    errno = EFBIG;
+    return false;
+  }
+  return true;
+}
+
 // Overwrites the existing regular file at `path` where it stands, for a
 // folder in which no new file can be made. Opens nothing but a regular file,
-// and never waits on one.
+// never waits on one, and touches none of its bytes unless room for all of
+// the new ones is reserved first: a file system that cannot reserve room
+// keeps its old file.
 bool OverwriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes) {
   FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   if (fd.get() < 0) {
@@ -163,7 +227,10 @@ bool OverwriteInPlace(const std::string& path, std::span<const std::uint8_t> byt
     errno = EINVAL;
     return false;
   }
-  return FillSyncedAndClose(fd, bytes);
+  if (!ReserveRoom(fd.get(), bytes.size()) || !FillAndSync(fd.get(), bytes)) {
+    return false;
+  }
+  return fd.Close();
 }
 
 bool ReplaceTarget(const std::string& target, std::span<const std::uint8_t> bytes) {
@@ -175,6 +242,7 @@ bool ReplaceTarget(const std::string& target, std::span<const std::uint8_t> byte
     errno = S_ISDIR(old.st_mode) ? EISDIR : EINVAL;
     return false;
   }
+  RemoveLeftoverTemporaries(target);
   int created = -1;
   const std::optional<std::string> temporary = CreateTemporaryBeside(target, created);
   if (!temporary) {
@@ -193,12 +261,15 @@ bool ReplaceTarget(const std::string& target, std::span<const std::uint8_t> byte
   if (exists) {
     KeepModeOf(old, fd.get());
   }
-  if (!FillSyncedAndClose(fd, bytes) || std::rename(temporary->c_str(), target.c_str()) != 0) {
+  // Renamed while still open, and so still locked: until it has its final
+  // name, no other save takes it for a leftover.
+  if (!FillAndSync(fd.get(), bytes) || std::rename(temporary->c_str(), target.c_str()) != 0) {
     const int reason = errno;
     ::unlink(temporary->c_str());
     errno = reason;
     return false;
   }
+  fd.Close();
   SyncFolderOf(target);
   return true;
 }

@@ -20,12 +20,14 @@ std::optional<std::vector<std::uint8_t>> ReadFileStart(const std::string& path,
 // bytes go to a new file of a unique name in the same folder, every write is
 // checked, the data is flushed to the disk and the new file is then renamed
 // over the old one, taking its permission bits. A symbolic link stays a link:
-// the file it points at is replaced. A folder in which no new file can be
-// made, holding a file that can be written, gets that file overwritten where
-// it stands. Anything but a regular file in the file's place is left alone.
-// On failure the result is false and errno says why; the old file then stays
-// as it was (unless the overwrite in place itself failed) and no new file is
-// left behind.
+// the file it points at is replaced. New files that earlier replacements of
+// the same file left behind when they were killed are removed first. A folder
+// in which no new file can be made, holding a file that can be written, gets
+// that file overwritten where it stands, once the room for every new byte is
+// reserved. Anything but a regular file in the file's place is left alone.
+// On failure the result is false, errno says why, the old file stays as it
+// was (short of the disk failing in the middle of an overwrite in place) and
+// no new file is left behind.
 bool ReplaceFileContents(const std::string& path, std::span<const std::uint8_t> bytes);
 
 }  // namespace solvane

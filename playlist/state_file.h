@@ -26,8 +26,8 @@ bool LoadState(std::u16string_view path, Options& options, Playlist& playlist, P
 // file is replaced only once the new one is completely on the disk, keeping
 // its permission bits; a state file that is a symbolic link stays one. A
 // failed save returns false with errno saying why (std::strerror(errno) gives
-// the text) and leaves the previous file whole, unless the folder allowed no
-// new file and overwriting it where it stands failed.
+// the text) and leaves the previous file whole, also where the folder allows
+// no new file and the file is overwritten where it stands.
 bool SaveState(std::u16string_view path, const Options& options, const Playlist& playlist,
                const PlayerState& player, std::int32_t volume);
 

@@ -1,6 +1,7 @@
 #include "playback/gst/gst_media_control.h"
 
 #include <gst/gst.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -69,17 +70,9 @@ std::int32_t GstMediaControl::PutUrl(std::u16string_view path) {
     return -1;
   }
   const std::optional<std::string> file = FileSystemPath(path);
-  // The file source opens the file inside the state change, on this thread:
-  // a FIFO would wait there for a writer and a device might never answer, so
-  // only a regular file (links followed) goes to the engine.
-  if (!file || !IsRegularFile(*file)) {
+  if (!file || !OpenMediaFile(*file)) {
     return -1;
   }
-  const std::optional<std::string> uri = FileUri(*file);
-  if (!uri) {
-    return -1;
-  }
-  g_object_set(playbin_, "uri", uri->c_str(), nullptr);
   ApplyVolumeAndMute();
   if (!Preroll() || !Changed(gst_element_set_state(playbin_, GST_STATE_PLAYING))) {
     Unload();
@@ -114,7 +107,7 @@ bool GstMediaControl::Resume() {
     return false;
   }
   // Stopped media opens its file again; it may have been replaced meanwhile.
-  if (state_ == kPlayStateStopped && (!IsRegularFile(mediaPath_) || !Preroll())) {
+  if (state_ == kPlayStateStopped && (!OpenMediaFile(mediaPath_) || !Preroll())) {
     EndPlayback();
     return false;
   }
@@ -264,6 +257,37 @@ void GstMediaControl::EndPlayback() {
   state_ = kPlayStateStopped;
 }
 
+// The file source opens what it is given inside the state change, on this
+// thread, with a blocking open(): a FIFO would wait there for a writer and a
+// device might never answer. So the file is opened here, once and without
+// waiting, the descriptor is checked to be a regular file (links followed),
+// and the engine and TagLib read the file through that descriptor: a FIFO put
+// in the file's place after the check is never opened. The pipeline must
+// hold no file of its own (stopped or unloaded) when this is called. False,
+// keeping the descriptor held before, when the file is refused.
+bool GstMediaControl::OpenMediaFile(const std::string& file) {
+  const int fd = OpenRegularFileForReading(file);
+  if (fd < 0) {
+    return false;
+  }
+  const std::optional<std::string> uri = FileUri(DescriptorPath(fd));
+  if (!uri) {
+    ::close(fd);
+    return false;
+  }
+  CloseMediaFile();
+  mediaFd_ = fd;
+  g_object_set(playbin_, "uri", uri->c_str(), nullptr);
+  return true;
+}
+
+void GstMediaControl::CloseMediaFile() {
+  if (mediaFd_ >= 0) {
+    ::close(mediaFd_);
+    mediaFd_ = -1;
+  }
+}
+
 void GstMediaControl::Unload() {
   if (playbin_ != nullptr) {
     gst_element_set_state(playbin_, GST_STATE_NULL);
@@ -273,6 +297,7 @@ void GstMediaControl::Unload() {
     }
     gst_object_unref(bus);
   }
+  CloseMediaFile();
   if (engineTags_ != nullptr) {
     gst_tag_list_unref(engineTags_);
     engineTags_ = nullptr;
@@ -324,7 +349,7 @@ std::optional<double> GstMediaControl::QueryDurationSeconds() const {
 
 const TrackTags& GstMediaControl::FileTags() {
   if (!fileTags_) {
-    fileTags_ = ReadTaglibMediaInfo(mediaPath_).value_or(TrackTags{});
+    fileTags_ = ReadTaglibMediaInfo(mediaFd_, mediaPath_).value_or(TrackTags{});
   }
   return *fileTags_;
 }

@@ -55,6 +55,8 @@ class GstMediaControl : public MediaControl {
 
  private:
   bool Resume();
+  bool OpenMediaFile(const std::string& file);
+  void CloseMediaFile();
   // Handles every message waiting on the bus; true when one was an error.
   bool DrainBus();
   void CollectTags(GstTagList* tags);
@@ -69,7 +71,8 @@ class GstMediaControl : public MediaControl {
   GstElement* playbin_ = nullptr;
   GstTagList* engineTags_ = nullptr;  // merged from the bus since the last PutUrl
   bool mediaOpen_ = false;
-  std::string mediaPath_;                   // UTF-8, while media is open
+  int mediaFd_ = -1;                        // the media file the engine reads, by its descriptor
+  std::string mediaPath_;                   // UTF-8, while media is open: the file's own name
   std::optional<TrackTags> fileTags_;       // read from the file once per media
   std::int32_t state_ = kPlayStateStopped;
   std::int32_t volume_ = 100;  // the pipeline's own at its start

@@ -5,13 +5,17 @@
 #include <taglib/mpegfile.h>
 #include <taglib/mpegproperties.h>
 #include <taglib/tag.h>
+#include <taglib/tfilestream.h>
 #include <taglib/tpropertymap.h>
 #include <taglib/wavproperties.h>
 // Needs TagLib's base headers above it.
 #include <taglib/aiffproperties.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "base/regular_file.h"
@@ -93,17 +97,43 @@ std::optional<MpegStreamLength> MeasureHeaderlessMpeg(TagLib::File* file) {
   return MeasureMpegStream(first, end, read);
 }
 
-}  // namespace
+// TagLib's file stream over a descriptor, answering with the file's own name
+// so that TagLib picks the format by its ending first, as it does for a name.
+class NamedDescriptorStream : public TagLib::FileStream {
+ public:
+  // Takes `fd` over; TagLib closes it with the stream.
+  NamedDescriptorStream(int fd, std::string utf8Path)
+      : TagLib::FileStream(fd, true), name_(std::move(utf8Path)) {}
 
-std::optional<TrackTags> ReadTaglibMediaInfo(const std::string& utf8Path) {
-  // TagLib opens the file with a blocking open(), which a FIFO would hold.
-  if (!IsRegularFile(utf8Path)) {
+  TagLib::FileName name() const override { return name_.c_str(); }
+
+ private:
+  std::string name_;
+};
+
+// TagLib's reading of the file open at `fd` (taken over), or nothing.
+std::unique_ptr<TaglibMediaFile> ReadOpenFile(int fd, const std::string& utf8Path,
+                                              bool readAudioProperties) {
+  if (fd < 0) {
+    return nullptr;
+  }
+  auto stream = std::make_unique<NamedDescriptorStream>(fd, utf8Path);
+  if (!stream->isOpen()) {
+    ::close(fd);  // the stream never took it
+    return nullptr;
+  }
+  auto file = std::make_unique<TaglibMediaFile>(std::move(stream), readAudioProperties);
+  if (file->File() == nullptr) {
+    return nullptr;
+  }
+  return file;
+}
+
+std::optional<TrackTags> TagsOf(const TaglibMediaFile* opened) {
+  if (opened == nullptr) {
     return std::nullopt;
   }
-  const TagLib::FileRef file(utf8Path.c_str(), true, TagLib::AudioProperties::Average);
-  if (file.isNull()) {
-    return std::nullopt;
-  }
+  const TagLib::FileRef& file = opened->Ref();
   TrackTags tags;
   if (const TagLib::Tag* tag = file.tag()) {
     tags.title = ToWide(tag->title());
@@ -122,6 +152,33 @@ std::optional<TrackTags> ReadTaglibMediaInfo(const std::string& utf8Path) {
     tags.durationFromFrames = true;
   }
   return tags;
+}
+
+}  // namespace
+
+TaglibMediaFile::TaglibMediaFile(std::unique_ptr<TagLib::IOStream> stream, bool readAudioProperties)
+    : stream_(std::move(stream)),
+      ref_(stream_.get(), readAudioProperties, TagLib::AudioProperties::Average) {}
+
+std::unique_ptr<TaglibMediaFile> OpenTaglibFile(const std::string& utf8Path,
+                                                bool readAudioProperties) {
+  return ReadOpenFile(OpenRegularFileForReading(utf8Path), utf8Path, readAudioProperties);
+}
+
+std::unique_ptr<TaglibMediaFile> OpenTaglibFile(int fd, const std::string& utf8Path,
+                                                bool readAudioProperties) {
+  // A description of its own, so that TagLib's reading moves no position the
+  // caller's descriptor shares.
+  return ReadOpenFile(OpenRegularFileForReading(DescriptorPath(fd)), utf8Path,
+                      readAudioProperties);
+}
+
+std::optional<TrackTags> ReadTaglibMediaInfo(const std::string& utf8Path) {
+  return TagsOf(OpenTaglibFile(utf8Path, true).get());
+}
+
+std::optional<TrackTags> ReadTaglibMediaInfo(int fd, const std::string& utf8Path) {
+  return TagsOf(OpenTaglibFile(fd, utf8Path, true).get());
 }
 
 }  // namespace solvane

@@ -1,8 +1,12 @@
 #include "playback/gst/taglib_media_info.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
 
 #include "tests/engine/test_media.h"
+#include "tests/fakes/watchdog.h"
 
 namespace solvane {
 namespace {
@@ -85,6 +89,11 @@ TEST(ReadTaglibMediaInfo, KnowsNothingOfWhatIsNotMedia) {
   const TempFolder folder;
   testing::WriteText(folder.File("notes.mp3"), "not a sound\n");
   EXPECT_FALSE(ReadTaglibMediaInfo(folder.File("missing.mp3").string()).has_value());
+  // Opening a FIFO for reading would wait for a writer.
+  ASSERT_EQ(::mkfifo(folder.File("pipe.mp3").c_str(), 0600), 0);
+  EXPECT_FALSE(testing::ReturnsWithin(std::chrono::seconds(5), "pipe.mp3", [&] {
+                 return ReadTaglibMediaInfo(folder.File("pipe.mp3").string());
+               }).has_value());
   // TagLib opens any file named .mp3; a text file then says nothing at all.
   const auto notes = ReadTaglibMediaInfo(folder.File("notes.mp3").string());
   if (notes) {

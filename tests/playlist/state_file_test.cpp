@@ -1,8 +1,11 @@
 #include "playlist/state_file.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -224,6 +227,66 @@ TEST_F(StateFileTest, WithoutRoomForANewFileAWritableFileIsOverwrittenInPlace) {
   errno = 0;
   EXPECT_FALSE(Save(folder_.Wide() + Wide(std::string(253, 'm')), saved));
   EXPECT_EQ(errno, ENAMETOOLONG);
+}
+
+// The fallback above overwrites the one copy there is, so it starts only once
+// the whole new size is sure to fit: a save that cannot finish leaves the old
+// file as it was, byte for byte.
+struct InPlaceFailure {
+  const char* what;
+  bool oldIsFull;     // the old file holds a full playlist (else an empty one)
+  rlim_t sizeLimit;   // the largest file this process may then write
+};
+
+class InPlaceSave : public StateFileTest, public ::testing::WithParamInterface<InPlaceFailure> {};
+
+TEST_P(InPlaceSave, ThatCannotFinishLeavesTheOldFileWhole) {
+  const std::string longName(252, 'n');
+  const std::u16string path = folder_.Wide() + Wide(longName);
+  const fs::path file = folder_.Path() / longName;
+  std::ofstream(file).put('x');
+  ASSERT_TRUE(Save(path, GetParam().oldIsFull ? FullRecords() : StateRecords()));
+  const std::vector<char> oldBytes = FileBytes(file);
+
+  StateRecords next = GetParam().oldIsFull ? StateRecords() : FullRecords();
+  next.volume = 7;
+  {
+    const FileSizeLimit limit(GetParam().sizeLimit);
+    errno = 0;
+    EXPECT_FALSE(Save(path, next));
+    EXPECT_EQ(errno, EFBIG);
+  }
+  EXPECT_EQ(FileBytes(file), oldBytes);
+  EXPECT_EQ(EntriesOf(folder_.Path()), std::vector<std::string>{longName});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, InPlaceSave,
+    ::testing::Values(
+        // 312,600 bytes over 600: the disk holds only part of them.
+        InPlaceFailure{"growing_past_the_room", false, 262144},
+        // 600 bytes over 312,600: even the first of them cannot all be written.
+        InPlaceFailure{"shrinking_below_the_limit", true, 300}),
+    [](const auto& test) { return std::string(test.param.what); });
+
+// A save killed midway leaves its temporary file; the next save removes it,
+// but not a file that a save still under way holds, nor the user's own files.
+TEST_F(StateFileTest, ASaveRemovesTheTemporaryFilesOfKilledSaves) {
+  const fs::path killed = folder_.File("solvane.dat.saving-Ab3xYz", 4096);
+  const fs::path killedToo = folder_.File("solvane.dat.saving-000000", 10);
+  const fs::path underWay = folder_.File("solvane.dat.saving-q1w2e3", 10);
+  const int held = ::open(underWay.c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(held, 0);
+  ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+  folder_.File("solvane.dat.backup", 10);
+  folder_.File("solvane.dat.saving-toolong", 10);
+  folder_.File("other.dat.saving-Ab3xYz", 10);
+
+  ASSERT_TRUE(Save(path_, FullRecords()));
+  ::close(held);
+  EXPECT_EQ(EntriesOf(folder_.Path()),
+            (std::vector<std::string>{"other.dat.saving-Ab3xYz", "solvane.dat", "solvane.dat.backup",
+                                      "solvane.dat.saving-q1w2e3", "solvane.dat.saving-toolong"}));
 }
 
 // Opening a FIFO for reading waits for a writer, and for writing waits for a

@@ -79,5 +79,24 @@ INSTANTIATE_TEST_SUITE_P(Kinds, RegularFile,
                                            Kind{"dangling_link", false}, Kind{"missing", false}),
                          [](const auto& test) { return std::string(test.param.what); });
 
+// A file opened and checked is opened again through its descriptor, whatever
+// its name has become meanwhile.
+TEST(DescriptorPath, OpensTheCheckedFileThoughAFifoTookItsName) {
+  const testing::MadeFolder folder;
+  const std::string path = folder.File("song.mp3", 3).string();
+  const int checked = OpenRegularFileForReading(path);
+  ASSERT_GE(checked, 0);
+  fs::rename(folder.Fifo("pipe"), path);
+
+  const int again = testing::ReturnsWithin(std::chrono::seconds(5), "reopen", [&] {
+    return OpenRegularFileForReading(DescriptorPath(checked));
+  });
+  ASSERT_GE(again, 0);
+  char bytes[8] = {};
+  EXPECT_EQ(::read(again, bytes, sizeof(bytes)), 3);
+  ::close(again);
+  ::close(checked);
+}
+
 }  // namespace
 }  // namespace solvane
