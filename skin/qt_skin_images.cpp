@@ -9,6 +9,8 @@
 #include <QPixelFormat>
 #include <QSize>
 #include <QString>
+#include <unistd.h>
+
 #include <cstring>
 
 #include "base/regular_file.h"
@@ -58,7 +60,7 @@ bool ReadInto(QIODevice& device, QImage& image) {
 // format, so it is given one that is all zeros: of the size and format the
 // file's header names, or, when it took another, of the ones it took.
 std::unique_ptr<Bitmap> ReadBmp(QIODevice& device) {
-  if (!device.open(QIODevice::ReadOnly)) {
+  if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) {
     return nullptr;
   }
   QImageReader header(&device, "bmp");
@@ -112,11 +114,18 @@ std::unique_ptr<Bitmap> QtSkinImages::LoadFile(std::u16string_view path) {
     return nullptr;
   }
   // Opening a FIFO or a device could wait for ever; only a regular file
-  // (links followed) is an image file.
-  if (!IsRegularFile(*utf8)) {
+  // (links followed) is an image file. The descriptor that was checked is the
+  // one read, so nothing put in the file's place meanwhile is opened.
+  const int fd = OpenRegularFileForReading(*utf8);
+  if (fd < 0) {
     return nullptr;
   }
-  return LoadBmp(QString::fromStdString(*utf8));
+  QFile file;
+  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    return nullptr;
+  }
+  return ReadBmp(file);
 }
 
 std::unique_ptr<Bitmap> LoadBmpBytes(std::span<const std::byte> bytes) {
