@@ -66,6 +66,9 @@ std::vector<std::u16string> ListMediaFiles(std::u16string_view folder, std::size
     return {};
   }
   std::vector<FolderEntry> entries = ReadFolderEntries(*fileSystemFolder, keepListing);
+  if (keepListing && !keepListing()) {
+    return {};  // the program is ending: no sorting of what was read
+  }
   std::erase_if(entries, [](const FolderEntry& entry) { return entry.attributes == kAttributeFolder; });
   const std::size_t count = std::min(entries.size(), limit);
   std::partial_sort(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(count),

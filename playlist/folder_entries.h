@@ -28,7 +28,8 @@ std::vector<FolderEntry> ReadFolderEntries(const std::string& folder,
 
 // The names of the media files of `folder` (absolute, ending with '/'), in
 // name order (see name_order.h), the first `limit` of them. Nothing for a
-// folder that cannot be read or whose name has no file-system form.
+// folder that cannot be read or whose name has no file-system form, and
+// nothing when `keepListing` stopped the reading.
 std::vector<std::u16string> ListMediaFiles(std::u16string_view folder, std::size_t limit,
                                            const KeepListing& keepListing = {});
 
