@@ -9,10 +9,11 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <optional>
-#include <variant>
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <variant>
 #include <vector>
 
 #include "app/command_ids.h"
@@ -31,6 +32,10 @@ constexpr qint64 kMicrosPerTenth = 100'000;
 
 QString FromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Latin1(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QVariantMap MetadataMap(const MprisMetadata& metadata) {
@@ -113,9 +118,7 @@ QString InterfaceXml(const QString& name, MprisInterface interface, const char* 
   for (const MprisProperty& property : MprisProperties()) {
     if (property.interface == interface) {
       xml += QStringLiteral("  <property name=\"%1\" type=\"%2\" access=\"%3\"/>\n")
-                 .arg(QString::fromLatin1(property.name.data(), static_cast<qsizetype>(property.name.size())),
-                      QString::fromLatin1(property.signature.data(),
-                                          static_cast<qsizetype>(property.signature.size())),
+                 .arg(Latin1(property.name), Latin1(property.signature),
                       property.writable ? QStringLiteral("readwrite") : QStringLiteral("read"));
     }
   }
@@ -213,8 +216,7 @@ QVariantMap MprisService::Properties(MprisInterface interface) {
   QVariantMap map;
   for (const MprisProperty& property : MprisProperties()) {
     if (property.interface == interface) {
-      map.insert(QString::fromLatin1(property.name.data(), static_cast<qsizetype>(property.name.size())),
-                 ToQVariant(property.read(now)));
+      map.insert(Latin1(property.name), ToQVariant(property.read(now)));
     }
   }
   return map;

@@ -97,6 +97,8 @@ void ForgetCurrentTrack(PlaybackContext& context) {
   player.trackInfoPending = 0;
   player.playPosition = 0;
   player.playSeconds = 0;
+  // The engine holds nothing now: its stopped state is no end of a track.
+  player.lastPlayState = kPlayStateStopped;
   player.positionTrack[0] = u'\0';
   player.currentTitle[0] = u'\0';
   context.lyrics.headerShown = 0;

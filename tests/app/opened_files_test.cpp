@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/mpris_state.h"
+#include "app/poll_tick.h"
 #include "skin/start_screen.h"
 #include "tests/fakes/fake_media_control.h"
 #include "tests/fakes/made_folder.h"
@@ -161,12 +162,15 @@ TEST_F(OpenedFilesTest, TheFirstEntryTheEngineAcceptsPlaysAndTheRefusedAreReport
 // shows the start screen and the desktop sees no track.
 TEST_F(OpenedFilesTest, WhenEveryEntryIsRefusedNothingIsCurrent) {
   disk.File("notes.mp3");
-  media.refusedUrls = {disk.Wide() + u"notes.mp3"};
+  disk.File("notes.ogg");
+  media.refusedUrls = {disk.Wide() + u"notes.mp3", disk.Wide() + u"notes.ogg"};
   PausedOldTrack();
   records.player.trackChosen = 1;
-  EXPECT_FALSE(Open({disk.Wide() + u"notes.mp3"}));
-  EXPECT_EQ(Entries(), std::vector<std::u16string>{disk.Wide() + u"notes.mp3"});
-  EXPECT_EQ(shell.refusedFiles.size(), 1u);
+  records.player.lastPlayState = kPlayStatePlaying;
+  EXPECT_FALSE(Open({disk.Wide() + u"notes.mp3", disk.Wide() + u"notes.ogg"}));
+  EXPECT_EQ(Entries(), (std::vector<std::u16string>{disk.Wide() + u"notes.mp3",
+                                                     disk.Wide() + u"notes.ogg"}));
+  EXPECT_EQ(shell.refusedFiles.size(), 2u);
   EXPECT_EQ(ChooseLyricArea(records.player), LyricAreaChoice::kStartScreen);
   EXPECT_EQ(records.player.playing, 0);
   EXPECT_EQ(records.player.paused, 0);
@@ -178,6 +182,15 @@ TEST_F(OpenedFilesTest, WhenEveryEntryIsRefusedNothingIsCurrent) {
   EXPECT_EQ(metadata.track, 0u);
   EXPECT_EQ(metadata.title, "");
   EXPECT_EQ(metadata.lengthMicros, 0);
+
+  // The old track was playing when the tick last looked; the engine standing
+  // empty now is not its end, so the tick tries nothing more.
+  media.playState = kPlayStateStopped;
+  const std::size_t tried = media.urls.size();
+  PlaybackContext playback = records.ContextWith(media, shell);
+  PollTick(playback, 7);
+  EXPECT_EQ(media.urls.size(), tried);
+  EXPECT_EQ(ChooseLyricArea(records.player), LyricAreaChoice::kStartScreen);
 }
 
 // A folder opened from outside adds up to 300 of its media files (the
