@@ -13,10 +13,10 @@ bool ForwardedFiles::Receive(PlaybackContext& playback, std::span<const std::u16
                      playback.playlist.playlistCount > 0;
   lastSetMs_ = nowMs;
   if (joins) {
-    return AddFiles(playback.playlist, paths) > 0;
+    return AddFiles(playback.playlist, paths, keepListing_) > 0;
   }
   const std::int32_t before = playback.playlist.playlistCount;
-  OpenFiles(playback, paths);
+  OpenFiles(playback, paths, keepListing_);
   return playback.playlist.playlistCount != before || before > 0;
 }
 

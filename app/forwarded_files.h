@@ -10,8 +10,10 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 
 #include "playback/playback_control.h"
+#include "playlist/folder_entries.h"
 
 namespace solvane {
 
@@ -19,12 +21,16 @@ class ForwardedFiles {
  public:
   static constexpr std::uint32_t kJoinWindowMs = 2000;
 
+  // `keepListing` stops the listing of folders when the program is ending.
+  explicit ForwardedFiles(KeepListing keepListing = {}) : keepListing_(std::move(keepListing)) {}
+
   // Opens or adds `paths` (absolute) at time `nowMs`; an empty set does
   // nothing. True when the playlist changed.
   bool Receive(PlaybackContext& playback, std::span<const std::u16string> paths,
                std::uint32_t nowMs);
 
  private:
+  KeepListing keepListing_;
   std::optional<std::uint32_t> lastSetMs_;
 };
 

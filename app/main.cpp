@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <span>
 #include <string>
@@ -68,8 +69,13 @@ std::vector<std::u16string> CommandLinePaths(std::span<const char* const> argume
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (solvane::HasRegistrationSwitch(
-          std::span<const char* const>(argv, static_cast<std::size_t>(argc)))) {
+  const std::span<const char* const> arguments(argv, static_cast<std::size_t>(argc));
+  // Answered before anything can meet a running player.
+  if (const std::optional<std::string> text = solvane::InformationAsked(arguments, SOLVANE_VERSION)) {
+    std::fputs(text->c_str(), stdout);
+    return 0;
+  }
+  if (solvane::HasRegistrationSwitch(arguments)) {
     return 0;
   }
 
@@ -99,7 +105,7 @@ int main(int argc, char* argv[]) {
   const solvane::ExitSignals exitSignals([&window] { window.ExitProgram(); });
   // The command line's files and those of later starts: a burst of starts
   // (a file manager starting one per file) ends with all its files listed.
-  solvane::ForwardedFiles receivedFiles;
+  solvane::ForwardedFiles receivedFiles([] { return !solvane::ExitSignals::Arrived(); });
   QElapsedTimer clock;
   clock.start();
   const auto now = [&clock] { return static_cast<std::uint32_t>(clock.elapsed()); };
@@ -116,6 +122,7 @@ int main(int argc, char* argv[]) {
         return;
       }
       receivedFiles.Receive(window.core().playback(), opened, now());
+      window.ShowPlaylistChange();
       window.BringToFront();
     });
   }
@@ -131,5 +138,6 @@ int main(int argc, char* argv[]) {
   }
   // After the window shows: a track start waits for the engine to preroll.
   receivedFiles.Receive(window.core().playback(), startingFiles, now());
+  window.ShowPlaylistChange();
   return application.exec();
 }

@@ -119,27 +119,6 @@ MprisSnapshot TakeMprisSnapshot(const MprisSources& sources, MprisTrackSerials& 
   return snapshot;
 }
 
-std::vector<std::string> ChangedMprisProperties(const MprisSnapshot& published,
-                                                const MprisSnapshot& now) {
-  std::vector<std::string> changed;
-  const auto note = [&changed](bool differs, const char* name) {
-    if (differs) {
-      changed.emplace_back(name);
-    }
-  };
-  note(published.playbackStatus != now.playbackStatus, "PlaybackStatus");
-  note(published.loopStatus != now.loopStatus, "LoopStatus");
-  note(published.shuffle != now.shuffle, "Shuffle");
-  note(published.volume != now.volume, "Volume");
-  note(!(published.metadata == now.metadata), "Metadata");
-  note(published.canGoNext != now.canGoNext, "CanGoNext");
-  note(published.canGoPrevious != now.canGoPrevious, "CanGoPrevious");
-  note(published.canPlay != now.canPlay, "CanPlay");
-  note(published.canPause != now.canPause, "CanPause");
-  note(published.canSeek != now.canSeek, "CanSeek");
-  return changed;
-}
-
 bool PositionJumped(const MprisSnapshot& published, const MprisSnapshot& now,
                     std::int64_t elapsedMicros) {
   if (published.metadata.track != now.metadata.track || !now.canSeek) {

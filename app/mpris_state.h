@@ -81,12 +81,6 @@ class MprisTrackSerials {
 // The picture of the records; `serials` names the track it shows.
 MprisSnapshot TakeMprisSnapshot(const MprisSources& sources, MprisTrackSerials& serials);
 
-// The names of the player-interface properties that differ between what was
-// published and `now`, in a fixed order. Position never counts: desktops
-// read it when they need it, and a jump is told by the Seeked signal.
-std::vector<std::string> ChangedMprisProperties(const MprisSnapshot& published,
-                                                const MprisSnapshot& now);
-
 // True when the position moved other than by playing on for `elapsedMicros`:
 // within the same track, more than a second and a half off where playing (or
 // standing still while not playing) would have taken it.
@@ -103,6 +97,8 @@ bool SetPositionApplies(const MprisSnapshot& now, const std::string& trackId,
                         std::int64_t positionMicros);
 
 // "Track" is taken as "Playlist": the player repeats only whole lists.
+// (Values other than these and "None" are refused before; see
+// mpris_properties.h.)
 bool LoopStatusMeansRepeat(const std::string& loopStatus);
 
 // 0.0..1.0 onto 0..100, rounded; out-of-range values are held to the ends.

@@ -1,14 +1,13 @@
 #include "app/opened_files.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <system_error>
 #include <vector>
 
-#include "base/browser_listing.h"
 #include "base/playlist.h"
-#include "playlist/file_browser.h"
 #include "playlist/file_system_name.h"
 
 namespace solvane {
@@ -25,72 +24,70 @@ bool IsFolderPath(std::u16string_view path) {
   return name && std::filesystem::is_directory(*name, error);
 }
 
-// The media files of `folder` (absolute) in listing order.
-void AddFolderEntries(std::u16string folder, std::vector<Entry>& entries) {
-  if (folder.back() != u'/') {
-    folder += u'/';
-  }
-  const auto listing = std::make_unique<BrowserListing>();
-  if (!ReopenBrowserFolder(*listing, folder) || WideView(listing->browserFolder) != folder) {
-    return;
-  }
-  for (std::int32_t row = 0; row < listing->count; ++row) {
-    if (!IsFolder(listing->entries[row])) {
-      entries.push_back(Entry{folder, std::u16string(WideView(listing->entries[row].name))});
-    }
-  }
-}
-
-void AddFileEntry(std::u16string_view path, std::vector<Entry>& entries) {
-  const std::size_t separator = path.rfind(u'/');
-  if (separator == std::u16string_view::npos || separator + 1 == path.size()) {
-    return;
-  }
-  entries.push_back(
-      Entry{std::u16string(path.substr(0, separator + 1)), std::u16string(path.substr(separator + 1))});
-}
-
 bool Fits(const Entry& entry) {
   return entry.folder.size() < kPathField && entry.name.size() < kPathField;
 }
 
-// The entries the paths name, in order: files as named, folders' media files
-// in listing order; relative paths and entries too long for their fields are
-// left out.
-std::vector<Entry> CollectEntries(std::span<const std::u16string> paths) {
+// The entries the paths name, in order, at most `limit`: files as named,
+// folders' media files in listing order (as far as `keepListing` lets the
+// listing go); relative paths and entries too long for their fields are left
+// out.
+std::vector<Entry> CollectEntries(std::span<const std::u16string> paths, std::size_t limit,
+                                  const KeepListing& keepListing) {
   std::vector<Entry> entries;
   for (const std::u16string& path : paths) {
+    if (entries.size() >= limit) {
+      break;
+    }
     if (path.empty() || path.front() != u'/') {
       continue;
     }
     if (IsFolderPath(path)) {
-      AddFolderEntries(path, entries);
-    } else {
-      AddFileEntry(path, entries);
+      const std::u16string folder = path.back() == u'/' ? path : path + u'/';
+      for (std::u16string& name : ListMediaFiles(folder, limit - entries.size(), keepListing)) {
+        entries.push_back(Entry{folder, std::move(name)});
+      }
+    } else if (const std::size_t separator = path.rfind(u'/'); separator + 1 < path.size()) {
+      entries.push_back(Entry{path.substr(0, separator + 1), path.substr(separator + 1)});
     }
+    std::erase_if(entries, [](const Entry& entry) { return !Fits(entry); });
   }
-  std::erase_if(entries, [](const Entry& entry) { return !Fits(entry); });
   return entries;
 }
 
-std::int32_t Append(Playlist& playlist, const std::vector<Entry>& entries) {
-  std::int32_t added = 0;
+void Append(Playlist& playlist, const std::vector<Entry>& entries) {
   for (const Entry& entry : entries) {
-    if (playlist.playlistCount >= kPlaylistCapacity) {
-      break;
-    }
     WideCopy(playlist.folder[playlist.playlistCount], entry.folder);
     WideCopy(playlist.fileName[playlist.playlistCount], entry.name);
     ++playlist.playlistCount;
-    ++added;
   }
-  return added;
+}
+
+// Tries the entries from the first until the engine accepts one.
+bool StartFirstAccepted(PlaybackContext& playback, const KeepListing& keepListing) {
+  const Playlist& playlist = playback.playlist;
+  for (std::int32_t index = 0; index < playlist.playlistCount; ++index) {
+    if (keepListing && !keepListing()) {
+      break;
+    }
+    playback.player.paused = 0;
+    if (StartTrack(playback, index) == 1) {
+      return true;
+    }
+    char16_t path[kTrackPathField] = {};
+    TrackPath(playlist, index, path);
+    playback.shell.ReportRefusedFile(WideView(path), playback.media.RefusalReason());
+  }
+  ForgetCurrentTrack(playback);
+  return false;
 }
 
 }  // namespace
 
-bool OpenFiles(PlaybackContext& playback, std::span<const std::u16string> paths) {
-  const std::vector<Entry> entries = CollectEntries(paths);
+bool OpenFiles(PlaybackContext& playback, std::span<const std::u16string> paths,
+               const KeepListing& keepListing) {
+  const std::vector<Entry> entries =
+      CollectEntries(paths, static_cast<std::size_t>(kPlaylistCapacity), keepListing);
   if (entries.empty()) {
     return false;
   }
@@ -98,11 +95,16 @@ bool OpenFiles(PlaybackContext& playback, std::span<const std::u16string> paths)
   playlist.playlistCount = 0;
   Append(playlist, entries);
   playlist.currentIndex = 0;
-  return StartTrack(playback, 0) == 1;
+  return StartFirstAccepted(playback, keepListing);
 }
 
-std::int32_t AddFiles(Playlist& playlist, std::span<const std::u16string> paths) {
-  return Append(playlist, CollectEntries(paths));
+std::int32_t AddFiles(Playlist& playlist, std::span<const std::u16string> paths,
+                      const KeepListing& keepListing) {
+  const std::size_t room =
+      static_cast<std::size_t>(std::max(kPlaylistCapacity - playlist.playlistCount, 0));
+  const std::vector<Entry> entries = CollectEntries(paths, room, keepListing);
+  Append(playlist, entries);
+  return static_cast<std::int32_t>(entries.size());
 }
 
 }  // namespace solvane

@@ -16,10 +16,12 @@ constexpr int kExitSignals[] = {SIGTERM, SIGINT, SIGHUP};
 // The two ends of the pipe; -1 while no handler is installed.
 volatile std::sig_atomic_t writeEnd = -1;
 int readEnd = -1;
+volatile std::sig_atomic_t arrived = 0;
 
 extern "C" void WriteSignalByte(int signalNumber) {
   const int savedErrno = errno;
   const char byte = static_cast<char>(signalNumber);
+  arrived = 1;
   if (writeEnd >= 0) {
     [[maybe_unused]] const ssize_t written = ::write(writeEnd, &byte, 1);
   }
@@ -65,6 +67,8 @@ ExitSignals::~ExitSignals() {
   ::close(readEnd);
   readEnd = -1;
 }
+
+bool ExitSignals::Arrived() { return arrived != 0; }
 
 void ExitSignals::Drain() {
   char bytes[16];

@@ -22,6 +22,10 @@ class ExitSignals : public QObject {
 
   bool Installed() const { return notifier_ != nullptr; }
 
+  // True once a termination signal has arrived, before the event loop has
+  // served it: long work (listing a huge folder) asks this to stop early.
+  static bool Arrived();
+
  private:
   void Drain();
 

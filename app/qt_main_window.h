@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,14 @@ class MainWindow final : public QWidget, public WindowActions {
   // the last request; RepaintAll asks for all of it.
   void RepaintChangedParts();
   void RepaintAll();
+
+  // Files and folders from outside (the desktop's OpenUri) opened as the
+  // command line's are, and shown (qt_window_drops.cpp).
+  void OpenFilesFromOutside(std::span<const std::u16string> paths);
+  // After the playlist changed other than through the window (files handed
+  // over by a later start): the playlist view, when shown, lists it afresh,
+  // and the whole face is repainted.
+  void ShowPlaylistChange();
 
   // The path every way of ending takes: the menu's Exit, the desktop's close
   // button and the termination signals.

@@ -10,11 +10,14 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <variant>
 #include <vector>
 
 #include "app/command_ids.h"
-#include "app/opened_files.h"
+#include "app/command_line.h"
 #include "app/qt_main_window.h"
 
 namespace solvane {
@@ -29,6 +32,10 @@ constexpr qint64 kMicrosPerTenth = 100'000;
 
 QString FromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Latin1(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QVariantMap MetadataMap(const MprisMetadata& metadata) {
@@ -54,69 +61,80 @@ QVariantMap MetadataMap(const MprisMetadata& metadata) {
   return map;
 }
 
-// The player properties a snapshot answers, one row each, for Get, GetAll
-// and PropertiesChanged alike.
-struct PlayerPropertyReader {
-  const char* name;
-  QVariant (*read)(const MprisSnapshot& now);
-};
-
-const PlayerPropertyReader kPlayerProperties[] = {
-    {"PlaybackStatus", [](const MprisSnapshot& now) { return QVariant(FromUtf8(now.playbackStatus)); }},
-    {"LoopStatus", [](const MprisSnapshot& now) { return QVariant(FromUtf8(now.loopStatus)); }},
-    {"Shuffle", [](const MprisSnapshot& now) { return QVariant(now.shuffle); }},
-    {"Volume", [](const MprisSnapshot& now) { return QVariant(now.volume); }},
-    {"Metadata", [](const MprisSnapshot& now) { return QVariant(MetadataMap(now.metadata)); }},
-    {"CanGoNext", [](const MprisSnapshot& now) { return QVariant(now.canGoNext); }},
-    {"CanGoPrevious", [](const MprisSnapshot& now) { return QVariant(now.canGoPrevious); }},
-    {"CanPlay", [](const MprisSnapshot& now) { return QVariant(now.canPlay); }},
-    {"CanPause", [](const MprisSnapshot& now) { return QVariant(now.canPause); }},
-    {"CanSeek", [](const MprisSnapshot& now) { return QVariant(now.canSeek); }},
-};
-
-QVariant PlayerProperty(const MprisSnapshot& snapshot, const std::string& name) {
-  for (const PlayerPropertyReader& property : kPlayerProperties) {
-    if (name == property.name) {
-      return property.read(snapshot);
+QVariant ToQVariant(const MprisValue& value) {
+  struct Convert {
+    QVariant operator()(bool flag) const { return QVariant(flag); }
+    QVariant operator()(double number) const { return QVariant(number); }
+    QVariant operator()(std::int64_t number) const { return QVariant::fromValue(qint64{number}); }
+    QVariant operator()(const std::string& text) const { return QVariant(FromUtf8(text)); }
+    QVariant operator()(const std::vector<std::string>& texts) const {
+      QStringList list;
+      for (const std::string& text : texts) {
+        list.push_back(FromUtf8(text));
+      }
+      return QVariant(list);
     }
-  }
-  return {};
+    QVariant operator()(const MprisMetadata& metadata) const { return QVariant(MetadataMap(metadata)); }
+  };
+  return std::visit(Convert{}, value);
 }
 
-const char kIntrospection[] = R"(<interface name="org.mpris.MediaPlayer2">
-  <method name="Raise"/><method name="Quit"/>
-  <property name="CanQuit" type="b" access="read"/>
-  <property name="CanRaise" type="b" access="read"/>
-  <property name="HasTrackList" type="b" access="read"/>
-  <property name="Identity" type="s" access="read"/>
-  <property name="DesktopEntry" type="s" access="read"/>
-  <property name="SupportedUriSchemes" type="as" access="read"/>
-  <property name="SupportedMimeTypes" type="as" access="read"/>
-</interface>
-<interface name="org.mpris.MediaPlayer2.Player">
-  <method name="Next"/><method name="Previous"/><method name="Pause"/>
+// A value set over the bus, when it has one of the types a property takes.
+std::optional<MprisValue> FromQVariant(const QVariant& value) {
+  switch (value.metaType().id()) {
+    case QMetaType::Bool:
+      return MprisValue(value.toBool());
+    case QMetaType::Double:
+      return MprisValue(value.toDouble());
+    case QMetaType::LongLong:
+      return MprisValue(std::int64_t{value.toLongLong()});
+    case QMetaType::QString:
+      return MprisValue(value.toString().toStdString());
+    default:
+      return std::nullopt;
+  }
+}
+
+std::optional<MprisInterface> InterfaceNamed(const QString& name) {
+  if (name == kRootInterface) return MprisInterface::kRoot;
+  if (name == kPlayerInterface) return MprisInterface::kPlayer;
+  return std::nullopt;
+}
+
+const char kRootMethods[] = R"(  <method name="Raise"/><method name="Quit"/>
+)";
+
+const char kPlayerMethods[] = R"(  <method name="Next"/><method name="Previous"/><method name="Pause"/>
   <method name="PlayPause"/><method name="Stop"/><method name="Play"/>
   <method name="Seek"><arg name="Offset" type="x" direction="in"/></method>
   <method name="SetPosition"><arg name="TrackId" type="o" direction="in"/><arg name="Position" type="x" direction="in"/></method>
   <method name="OpenUri"><arg name="Uri" type="s" direction="in"/></method>
   <signal name="Seeked"><arg name="Position" type="x"/></signal>
-  <property name="PlaybackStatus" type="s" access="read"/>
-  <property name="LoopStatus" type="s" access="readwrite"/>
-  <property name="Rate" type="d" access="readwrite"/>
-  <property name="Shuffle" type="b" access="readwrite"/>
-  <property name="Metadata" type="a{sv}" access="read"/>
-  <property name="Volume" type="d" access="readwrite"/>
-  <property name="Position" type="x" access="read"/>
-  <property name="MinimumRate" type="d" access="read"/>
-  <property name="MaximumRate" type="d" access="read"/>
-  <property name="CanGoNext" type="b" access="read"/>
-  <property name="CanGoPrevious" type="b" access="read"/>
-  <property name="CanPlay" type="b" access="read"/>
-  <property name="CanPause" type="b" access="read"/>
-  <property name="CanSeek" type="b" access="read"/>
-  <property name="CanControl" type="b" access="read"/>
-</interface>
 )";
+
+// One interface's introspection: its methods and its rows of the table.
+QString InterfaceXml(const QString& name, MprisInterface interface, const char* methods) {
+  QString xml = QStringLiteral("<interface name=\"%1\">\n").arg(name) + QString::fromLatin1(methods);
+  for (const MprisProperty& property : MprisProperties()) {
+    if (property.interface == interface) {
+      xml += QStringLiteral("  <property name=\"%1\" type=\"%2\" access=\"%3\"/>\n")
+                 .arg(Latin1(property.name), Latin1(property.signature),
+                      property.writable ? QStringLiteral("readwrite") : QStringLiteral("read"));
+    }
+  }
+  return xml + QStringLiteral("</interface>\n");
+}
+
+QDBusError::ErrorType SetError(MprisSetAnswer answer) {
+  switch (answer) {
+    case MprisSetAnswer::kUnknownProperty:
+      return QDBusError::UnknownProperty;
+    case MprisSetAnswer::kReadOnly:
+      return QDBusError::PropertyReadOnly;
+    default:
+      return QDBusError::InvalidArgs;
+  }
+}
 
 }  // namespace
 
@@ -171,7 +189,8 @@ void MprisService::Publish() {
   if (!changed.empty()) {
     QVariantMap values;
     for (const std::string& name : changed) {
-      values.insert(FromUtf8(name), PlayerProperty(now, name));
+      values.insert(FromUtf8(name),
+                    ToQVariant(FindMprisProperty(MprisInterface::kPlayer, name)->read(now)));
     }
     QDBusMessage signal =
         QDBusMessage::createSignal(kObjectPath, kPropertiesInterface, QStringLiteral("PropertiesChanged"));
@@ -187,36 +206,19 @@ void MprisService::Publish() {
   sincePublished_.restart();
 }
 
-QString MprisService::introspect(const QString&) const { return QString::fromLatin1(kIntrospection); }
-
-QVariantMap MprisService::RootProperties() const {
-  QVariantMap map;
-  map.insert(QStringLiteral("CanQuit"), true);
-  map.insert(QStringLiteral("CanRaise"), true);
-  map.insert(QStringLiteral("HasTrackList"), false);
-  map.insert(QStringLiteral("Identity"), QStringLiteral("Solvane"));
-  map.insert(QStringLiteral("DesktopEntry"), QStringLiteral("solvane"));
-  map.insert(QStringLiteral("SupportedUriSchemes"), QStringList{QStringLiteral("file")});
-  map.insert(QStringLiteral("SupportedMimeTypes"),
-             QStringList{QStringLiteral("video/x-msvideo"), QStringLiteral("video/x-ms-wmv"),
-                         QStringLiteral("audio/midi"), QStringLiteral("audio/x-aiff"),
-                         QStringLiteral("audio/mpeg"), QStringLiteral("audio/basic"),
-                         QStringLiteral("audio/x-wav"), QStringLiteral("video/x-ms-asf"),
-                         QStringLiteral("audio/mp2"), QStringLiteral("audio/x-ms-wma")});
-  return map;
+QString MprisService::introspect(const QString&) const {
+  return InterfaceXml(kRootInterface, MprisInterface::kRoot, kRootMethods) +
+         InterfaceXml(kPlayerInterface, MprisInterface::kPlayer, kPlayerMethods);
 }
 
-QVariantMap MprisService::PlayerProperties() {
+QVariantMap MprisService::Properties(MprisInterface interface) {
   const MprisSnapshot now = Now();
   QVariantMap map;
-  for (const PlayerPropertyReader& property : kPlayerProperties) {
-    map.insert(QString::fromLatin1(property.name), property.read(now));
+  for (const MprisProperty& property : MprisProperties()) {
+    if (property.interface == interface) {
+      map.insert(Latin1(property.name), ToQVariant(property.read(now)));
+    }
   }
-  map.insert(QStringLiteral("Position"), QVariant::fromValue(qint64{now.positionMicros}));
-  map.insert(QStringLiteral("Rate"), 1.0);
-  map.insert(QStringLiteral("MinimumRate"), 1.0);
-  map.insert(QStringLiteral("MaximumRate"), 1.0);
-  map.insert(QStringLiteral("CanControl"), true);
   return map;
 }
 
@@ -235,54 +237,60 @@ bool MprisService::handleMessage(const QDBusMessage& message, const QDBusConnect
 
 bool MprisService::HandleProperties(const QDBusMessage& message, const QDBusConnection& connection) {
   const QList<QVariant> arguments = message.arguments();
-  const QString interface = arguments.value(0).toString();
-  if (interface != kRootInterface && interface != kPlayerInterface) {
-    connection.send(message.createErrorReply(QDBusError::UnknownInterface, interface));
+  const QString interfaceName = arguments.value(0).toString();
+  const std::optional<MprisInterface> interface = InterfaceNamed(interfaceName);
+  if (!interface) {
+    connection.send(message.createErrorReply(QDBusError::UnknownInterface, interfaceName));
     return true;
   }
-  const QVariantMap all = interface == kRootInterface ? RootProperties() : PlayerProperties();
   const QString member = message.member();
+  const QString name = arguments.value(1).toString();
   if (member == QStringLiteral("GetAll")) {
-    connection.send(message.createReply(QVariant(all)));
+    connection.send(message.createReply(QVariant(Properties(*interface))));
   } else if (member == QStringLiteral("Get")) {
-    const QString name = arguments.value(1).toString();
+    const QVariantMap all = Properties(*interface);
     if (!all.contains(name)) {
       connection.send(message.createErrorReply(QDBusError::UnknownProperty, name));
     } else {
       connection.send(message.createReply(QVariant::fromValue(QDBusVariant(all.value(name)))));
     }
   } else if (member == QStringLiteral("Set")) {
-    const QString name = arguments.value(1).toString();
-    const QVariant value = qvariant_cast<QDBusVariant>(arguments.value(2)).variant();
-    if (interface == kPlayerInterface && SetProperty(name, value)) {
-      connection.send(message.createReply());
-    } else {
-      connection.send(message.createErrorReply(QDBusError::PropertyReadOnly, name));
+    // A call without its value, or with a value of a type no property takes,
+    // is judged as one without a value.
+    std::optional<MprisValue> value;
+    if (message.signature() == QStringLiteral("ssv")) {
+      value = FromQVariant(qvariant_cast<QDBusVariant>(arguments.value(2)).variant());
     }
+    const MprisSetAnswer answer = JudgeMprisSet(*interface, name.toStdString(), value);
+    if (answer != MprisSetAnswer::kApply) {
+      connection.send(message.createErrorReply(SetError(answer), name));
+      return true;
+    }
+    SetProperty(name, *value);
+    connection.send(message.createReply());
   } else {
     return false;
   }
   return true;
 }
 
-bool MprisService::SetProperty(const QString& name, const QVariant& value) {
+// Applies a Set that JudgeMprisSet found valid.
+void MprisService::SetProperty(const QString& name, const MprisValue& value) {
   AppCore& core = window_.core();
   const PlayerState& player = core.records().player;
   if (name == QStringLiteral("LoopStatus")) {
-    if (LoopStatusMeansRepeat(value.toString().toStdString()) != (player.repeat != 0)) {
+    if (LoopStatusMeansRepeat(std::get<std::string>(value)) != (player.repeat != 0)) {
       core.Command(kCmdRepeat);
     }
   } else if (name == QStringLiteral("Shuffle")) {
-    if (value.toBool() != (player.shuffle != 0)) {
+    if (std::get<bool>(value) != (player.shuffle != 0)) {
       core.Command(kCmdShuffle);
     }
   } else if (name == QStringLiteral("Volume")) {
-    solvane::SetVolume(core.media(), MprisVolumeToPercent(value.toDouble()));
+    solvane::SetVolume(core.media(), MprisVolumeToPercent(std::get<double>(value)));
     core.playback().shell.InvalidateMainWindow();
-  } else {
-    return name == QStringLiteral("Rate");  // one rate only; setting it changes nothing
   }
-  return true;
+  // The one rate there is needs nothing done.
 }
 
 bool MprisService::HandleRoot(const QDBusMessage& message, const QDBusConnection& connection) {
@@ -331,8 +339,8 @@ bool MprisService::HandlePlayer(const QDBusMessage& message, const QDBusConnecti
                 arguments.value(1).toLongLong());
   } else if (member == QStringLiteral("OpenUri")) {
     if (!OpenUri(arguments.value(0).toString())) {
-      connection.send(message.createErrorReply(QDBusError::InvalidArgs,
-                                               QStringLiteral("only file URIs can be opened")));
+      connection.send(message.createErrorReply(
+          QDBusError::InvalidArgs, QStringLiteral("not a local file URI that names a file")));
       return true;
     }
   } else {
@@ -370,15 +378,17 @@ void MprisService::SetPosition(const QString& trackId, qint64 positionMicros) {
   core.playback().shell.InvalidateMainWindow();
 }
 
-// As a file named on the command line is opened.
+// As a file URI named on the command line is opened, decoded by the same
+// rule.
 bool MprisService::OpenUri(const QString& uri) {
-  const QUrl url(uri);
-  if (!url.isLocalFile()) {
+  const QByteArray bytes = uri.toUtf8();
+  const std::optional<std::u16string> path =
+      FileUriPath(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  if (!path) {
     return false;
   }
-  const std::u16string paths[] = {url.toLocalFile().toStdU16String()};
-  OpenFiles(window_.core().playback(), paths);
-  window_.core().playback().shell.InvalidateMainWindow();
+  const std::u16string paths[] = {*path};
+  window_.OpenFilesFromOutside(paths);
   return true;
 }
 

@@ -9,6 +9,7 @@
 #include <QDBusVirtualObject>
 #include <QElapsedTimer>
 
+#include "app/mpris_properties.h"
 #include "app/mpris_state.h"
 
 namespace solvane {
@@ -35,12 +36,12 @@ class MprisService final : public QDBusVirtualObject {
  private:
   // The records now, their track named by trackSerials_.
   MprisSnapshot Now();
-  QVariantMap RootProperties() const;
-  QVariantMap PlayerProperties();
+  // The values of one interface's properties now.
+  QVariantMap Properties(MprisInterface interface);
   bool HandleProperties(const QDBusMessage& message, const QDBusConnection& connection);
   bool HandleRoot(const QDBusMessage& message, const QDBusConnection& connection);
   bool HandlePlayer(const QDBusMessage& message, const QDBusConnection& connection);
-  bool SetProperty(const QString& name, const QVariant& value);
+  void SetProperty(const QString& name, const MprisValue& value);
   void SeekBy(qint64 offsetMicros);
   void SetPosition(const QString& trackId, qint64 positionMicros);
   bool OpenUri(const QString& uri);

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <chrono>
+#include <cstdio>
 
 #include "skin/dialogs/qt_text.h"
 
@@ -61,6 +62,14 @@ std::uint32_t QtShell::TickMilliseconds() const {
   // Wraps like a tick count does.
   return static_cast<std::uint32_t>(
       std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+}
+
+void QtShell::ReportRefusedFile(std::u16string_view path, std::u16string_view reason) {
+  const QByteArray line = QStringLiteral("Solvane: cannot play %1: %2\n")
+                              .arg(QString::fromStdU16String(std::u16string(path)),
+                                   QString::fromStdU16String(std::u16string(reason)))
+                              .toUtf8();
+  std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), stderr);
 }
 
 }  // namespace solvane

@@ -35,6 +35,8 @@ class QtShell final : public Shell {
   std::u16string DataFolder() const override { return dataFolder_; }
   ScreenSize PrimaryScreenSize() const override { return screen_; }
   std::uint32_t TickMilliseconds() const override;
+  // On standard error: "Solvane: cannot play <path>: <reason>".
+  void ReportRefusedFile(std::u16string_view path, std::u16string_view reason) override;
 
   // What a repaint request does; by default the whole main window is updated.
   void SetRepainter(std::function<void()> repainter) { repainter_ = std::move(repainter); }

@@ -1,5 +1,7 @@
-// Files and folders dropped on the main window: appended to the playlist as
-// the browser's Add mode appends, nothing starts.
+// Files and folders that come to the main window from outside: dropped on it
+// (appended as the browser's Add mode appends, nothing starts) or opened by
+// the desktop (as the command line's files are). Either way the playlist
+// view and the face show the playlist as it now is.
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "app/opened_files.h"
+#include "app/qt_exit_signals.h"
 #include "app/qt_main_window.h"
 #include "views/playlist_view_logic.h"
 #include "views/playlist_view_widget.h"
@@ -32,6 +35,9 @@ std::vector<std::u16string> DroppedPaths(const QMimeData* data) {
   return paths;
 }
 
+// Folders stop being listed once the program is asked to end.
+bool KeepListingUntilExit() { return !ExitSignals::Arrived(); }
+
 }  // namespace
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -46,8 +52,22 @@ void MainWindow::dropEvent(QDropEvent* event) {
     return;
   }
   event->acceptProposedAction();
+  if (AddFiles(core_.playback().playlist, paths, KeepListingUntilExit) > 0) {
+    ShowPlaylistChange();
+  }
+}
+
+void MainWindow::OpenFilesFromOutside(std::span<const std::u16string> paths) {
+  if (!core_.records().lifecycle.started) {
+    return;
+  }
+  OpenFiles(core_.playback(), paths, KeepListingUntilExit);
+  ShowPlaylistChange();
+}
+
+void MainWindow::ShowPlaylistChange() {
   PlaybackContext& playback = core_.playback();
-  if (AddFiles(playback.playlist, paths) > 0 && playback.player.playlistShown != 0) {
+  if (playback.player.playlistShown != 0 && playback.playlist.playlistCount > 0) {
     RefreshPlaylistView(playback.playlist, playback.player, playlistView_);
   }
   RepaintAll();

@@ -40,6 +40,11 @@ class Shell {
 
   // A millisecond clock, as the handheld's tick count.
   virtual std::uint32_t TickMilliseconds() const = 0;
+
+  // Tells the user that a file handed in from outside (the command line, a
+  // later start, the desktop) was refused by the engine, and why. Nothing by
+  // default.
+  virtual void ReportRefusedFile(std::u16string_view /*path*/, std::u16string_view /*reason*/) {}
 };
 
 }  // namespace solvane

@@ -48,6 +48,10 @@ class MediaControl {
   // refused (missing, unreadable or not media), decided before returning.
   virtual std::int32_t PutUrl(std::u16string_view path) = 0;
 
+  // Why the last PutUrl was refused, in words ("No such file or directory",
+  // the decoder's complaint); empty when the engine cannot say.
+  virtual std::u16string RefusalReason() { return {}; }
+
   // Releases the open media.
   virtual void Close() = 0;
 

@@ -59,6 +59,11 @@ int StartBrowserFile(PlaybackContext& context, std::int32_t listingIndex);
 // 1, or 0 for an index outside the playlist, changing nothing.
 int ChooseTrack(PlaybackContext& context, std::int32_t index);
 
+// Nothing is current any more (every file handed in was refused): the face
+// shows the start screen, and no title, time, tag, lyric or A-B mark of the
+// track before stays. The playlist is left as it is.
+void ForgetCurrentTrack(PlaybackContext& context);
+
 // --- Transport ----------------------------------------------------------------
 
 // CMD_TOGGLE_PLAY: pause/resume a loaded track, play a halted one, or start

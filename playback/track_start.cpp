@@ -82,6 +82,29 @@ int StartBrowserFile(PlaybackContext& context, std::int32_t listingIndex) {
   return StartPath(context, WideView(path), name);
 }
 
+void ForgetCurrentTrack(PlaybackContext& context) {
+  PlayerState& player = context.player;
+  player.playing = 0;
+  player.trackLoaded = 0;
+  player.paused = 0;
+  player.trackChosen = 0;
+  player.startScreenKept = 0;
+  player.lyricsPresent = 0;
+  player.abActive = 0;
+  player.abStage = 0;
+  player.trackDuration = 0;
+  player.durationPending = 0;
+  player.trackInfoPending = 0;
+  player.playPosition = 0;
+  player.playSeconds = 0;
+  // The engine holds nothing now: its stopped state is no end of a track.
+  player.lastPlayState = kPlayStateStopped;
+  player.positionTrack[0] = u'\0';
+  player.currentTitle[0] = u'\0';
+  context.lyrics.headerShown = 0;
+  ClearTrackInfo(context.trackInfo);
+}
+
 int ChooseTrack(PlaybackContext& context, std::int32_t index) {
   if (!IsPlaylistIndex(context.playlist, index)) {
     return 0;

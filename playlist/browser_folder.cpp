@@ -2,14 +2,13 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <filesystem>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <utility>
 #include <vector>
 
 #include "playlist/file_browser.h"
+#include "playlist/folder_entries.h"
 #include "playlist/file_system_name.h"
 #include "playlist/name_order.h"
 
@@ -17,59 +16,12 @@ namespace solvane {
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr std::u16string_view kRoot = u"/";
-
-// An entry that the listing will hold, before the folder is sorted and cut.
-struct ListedEntry {
-  std::u16string name;
-  std::uint32_t attributes = 0;
-  std::uint32_t size = 0;
-};
-
-// A folder, or a regular file with a media name; the status follows links, so
-// a broken link is neither and is left out with sockets and devices.
-std::optional<ListedEntry> ListedEntryOf(const fs::directory_entry& entry) {
-  std::optional<std::u16string> name = Utf8ToWide(entry.path().filename().native());
-  if (!name || name->size() >= kPathField) {
-    return std::nullopt;
-  }
-  std::error_code error;
-  const fs::file_status status = entry.status(error);
-  if (error) {
-    return std::nullopt;
-  }
-  if (fs::is_directory(status)) {
-    return ListedEntry{std::move(*name), kAttributeFolder, 0};
-  }
-  if (fs::is_regular_file(status) && IsMediaFileName(*name)) {
-    const std::uintmax_t size = entry.file_size(error);
-    if (!error) {
-      return ListedEntry{std::move(*name), kAttributeArchive,
-                         static_cast<std::uint32_t>(size & 0xFFFFFFFFu)};
-    }
-  }
-  return std::nullopt;
-}
-
-// Every kept entry of the folder; stops at the first error, keeping what was
-// read by then.
-std::vector<ListedEntry> ReadFolder(const std::string& folder) {
-  std::vector<ListedEntry> kept;
-  std::error_code error;
-  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    if (std::optional<ListedEntry> entry = ListedEntryOf(*it)) {
-      kept.push_back(std::move(*entry));
-    }
-  }
-  return kept;
-}
 
 // The folder's entries in name order, the first 200 of them.
 void Enumerate(BrowserListing& listing, const std::string& folder) {
-  std::vector<ListedEntry> kept = ReadFolder(folder);
-  const auto byName = [](const ListedEntry& left, const ListedEntry& right) {
+  std::vector<FolderEntry> kept = ReadFolderEntries(folder);
+  const auto byName = [](const FolderEntry& left, const FolderEntry& right) {
     return NameOrderLess(left.name, right.name);
   };
   const std::size_t count =

@@ -7,12 +7,10 @@
 #include <string_view>
 
 #include "base/browser_listing.h"
+#include "playlist/media_types.h"
 
 namespace solvane {
 
-// True when the last four characters are one of ".avi", ".wmv", ".mid",
-// ".aif", ".mp2", ".snd", ".wav", ".asf", ".mp3", ".wma", whatever their case.
-bool IsMediaFileName(std::u16string_view name);
 
 // Megabytes with two digits after the point, truncated ("3.05M"); "0.01M" for
 // 10 000 bytes or less.

@@ -43,6 +43,7 @@ BrowserAction EnterFolder(BrowserSession& session, std::int32_t row) {
 BrowserAction TakeFile(BrowserSession& session, std::int32_t row) {
   Playlist& playlist = session.playback.playlist;
   if (InOpenMode(session)) {
+    session.playback.player.paused = 0;  // what starts plays, whatever was paused
     StartBrowserFile(session.playback, row);
     EmptyPlaylist(playlist);
   }
@@ -64,6 +65,7 @@ BrowserAction AddAll(BrowserSession& session) {
   AddAllBrowserFiles(playlist, session.listing);
   if (hasFiles) {
     if (InOpenMode(session)) {
+      session.playback.player.paused = 0;
       StartBrowserFile(session.playback, FirstFileRow(session.listing));
       playlist.currentIndex = 0;
     }

@@ -62,6 +62,7 @@ PlaylistTapResult TapPlaylistRow(PlaybackContext& context, PlaylistViewList& lis
     return PlaylistTapResult::kMarked;
   }
   list.MarkRow(-1);
+  context.player.paused = 0;  // the entry starts playing, whatever was paused
   StartTrack(context, row);
   context.player.playlistShown = 0;
   return PlaylistTapResult::kPlayed;

@@ -10,6 +10,7 @@
 #include "base/wide_text.h"
 #include "playback/gst/gst_playbin.h"
 #include "playback/gst/gst_track_tags.h"
+#include "playback/gst/refusal_reason.h"
 #include "playback/gst/taglib_media_info.h"
 
 namespace solvane {
@@ -20,6 +21,7 @@ namespace {
 // treated as unplayable rather than blocking the caller.
 constexpr GstClockTime kStateChangeTimeout = 5 * GST_SECOND;
 constexpr GstClockTime kSettleSlice = 20 * GST_MSECOND;
+constexpr GstClockTime kRefusalErrorWait = 200 * GST_MSECOND;
 
 // The file-system name of `path`, or nothing when it has no exact UTF-8 form
 // (an unpaired surrogate) or holds a NUL, which would cut the name short and
@@ -48,6 +50,19 @@ std::optional<std::string> FileUri(const std::string& path) {
 
 bool Changed(GstStateChangeReturn result) { return result != GST_STATE_CHANGE_FAILURE; }
 
+// The text of an error message, unless an earlier one is kept already.
+void KeepFirstError(GstMessage* message, std::string& kept) {
+  if (!kept.empty()) {
+    return;
+  }
+  GError* error = nullptr;
+  gst_message_parse_error(message, &error, nullptr);
+  if (error != nullptr) {
+    kept = error->message != nullptr ? error->message : "";
+    g_error_free(error);
+  }
+}
+
 }  // namespace
 
 GstMediaControl::GstMediaControl() : playbin_(CreateAudioPlaybin()) {}
@@ -70,11 +85,14 @@ std::int32_t GstMediaControl::PutUrl(std::u16string_view path) {
     return -1;
   }
   const std::optional<std::string> file = FileSystemPath(path);
+  putPath_ = file.value_or(std::string());
+  engineError_.clear();
   if (!file || !OpenMediaFile(*file)) {
     return -1;
   }
   ApplyVolumeAndMute();
   if (!Preroll() || !Changed(gst_element_set_state(playbin_, GST_STATE_PLAYING))) {
+    KeepRefusalError();
     Unload();
     return -1;
   }
@@ -82,6 +100,10 @@ std::int32_t GstMediaControl::PutUrl(std::u16string_view path) {
   mediaPath_ = *file;
   state_ = kPlayStatePlaying;
   return 0;
+}
+
+std::u16string GstMediaControl::RefusalReason() {
+  return Utf8ToWide(DescribeRefusal(putPath_, engineError_)).value_or(u"");
 }
 
 void GstMediaControl::Close() { Unload(); }
@@ -210,6 +232,21 @@ std::optional<MediaItem> GstMediaControl::CurrentMedia() {
   return MediaItem{duration.seconds, MediaAttributesOf(merged), duration.settled};
 }
 
+// The error that made the preroll fail can reach the pipeline's bus a moment
+// after the state change has failed; it is waited for, briefly, as the reason.
+void GstMediaControl::KeepRefusalError() {
+  DrainBus();
+  if (!engineError_.empty()) {
+    return;
+  }
+  GstBus* bus = gst_element_get_bus(playbin_);
+  if (GstMessage* error = gst_bus_timed_pop_filtered(bus, kRefusalErrorWait, GST_MESSAGE_ERROR)) {
+    KeepFirstError(error, engineError_);
+    gst_message_unref(error);
+  }
+  gst_object_unref(bus);
+}
+
 bool GstMediaControl::DrainBus() {
   if (playbin_ == nullptr) {
     return false;
@@ -220,6 +257,7 @@ bool GstMediaControl::DrainBus() {
     switch (GST_MESSAGE_TYPE(message)) {
       case GST_MESSAGE_ERROR:
         failed = true;
+        KeepFirstError(message, engineError_);
         [[fallthrough]];
       case GST_MESSAGE_EOS:
         if (mediaOpen_) {

@@ -35,6 +35,7 @@ class GstMediaControl : public MediaControl {
 
   std::int32_t PlayState() override;
   std::int32_t PutUrl(std::u16string_view path) override;
+  std::u16string RefusalReason() override;
   void Close() override;
   void Play() override;
   void Pause() override;
@@ -59,6 +60,8 @@ class GstMediaControl : public MediaControl {
   void CloseMediaFile();
   // Handles every message waiting on the bus; true when one was an error.
   bool DrainBus();
+  // Keeps the engine's error after a failed preroll as the refusal's reason.
+  void KeepRefusalError();
   void CollectTags(GstTagList* tags);
   void EndPlayback();
   void Unload();
@@ -78,6 +81,8 @@ class GstMediaControl : public MediaControl {
   std::int32_t volume_ = 100;  // the pipeline's own at its start
   bool muted_ = false;
   bool errorDialogs_ = false;  // no dialogs exist here; kept for the caller
+  std::string putPath_;      // UTF-8 name of the last path put; empty when it had none
+  std::string engineError_;  // the first error the engine gave since that put
 };
 
 }  // namespace solvane

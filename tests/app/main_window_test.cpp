@@ -504,5 +504,42 @@ TEST_F(MainWindowTest, DroppedFilesAndFoldersAreAddedToThePlaylist) {
   EXPECT_EQ(media.urls.size(), startsBefore);
 }
 
+// With the view showing 30 entries, files from outside replace the playlist
+// (the desktop's OpenUri) or join it (a later start's, then shown): the view
+// lists what the playlist holds, so a tap on a row plays the file it names.
+TEST_F(MainWindowTest, ThePlaylistViewFollowsFilesFromOutside) {
+  StartShown();
+  for (int i = 0; i < 30; ++i) {
+    AddEntry(Wide("a" + std::to_string(i) + ".mp3").c_str());
+  }
+  Click(440, 610);
+  ASSERT_NE(window->PlaylistView(), nullptr);
+  ASSERT_EQ(window->PlaylistView()->RowCount(), 30);
+
+  QTemporaryDir music;
+  std::vector<std::u16string> paths;
+  for (const char* name : {"b0.flac", "b1.ogg", "b2.opus"}) {
+    QFile file(music.filePath(QString::fromUtf8(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    paths.push_back(music.filePath(QString::fromUtf8(name)).toStdU16String());
+  }
+  window->OpenFilesFromOutside(paths);
+  ASSERT_EQ(window->PlaylistView()->RowCount(), 3);
+  EXPECT_EQ(window->PlaylistView()->RowText(1), QStringLiteral("b1.ogg"));
+  EXPECT_EQ(window->PlaylistView()->MarkedRow(), 0);
+
+  AddEntry(u"c.mp3");  // as a later start's file joins
+  window->ShowPlaylistChange();
+  ASSERT_EQ(window->PlaylistView()->RowCount(), 4);
+  EXPECT_EQ(window->PlaylistView()->RowText(3), QStringLiteral("c.mp3"));
+
+  PlaylistViewWidget* view = window->PlaylistView();
+  const QPoint row = view->visualItemRect(view->topLevelItem(1)).center();
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row);
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row);  // the play tap closes the view
+  ASSERT_TRUE(QTest::qWaitFor([this] { return window->PlaylistView() == nullptr; }));
+  EXPECT_EQ(media.urls.back(), paths[1]);
+}
+
 }  // namespace
 }  // namespace solvane::testing

@@ -1,10 +1,13 @@
 #include "app/mpris_state.h"
 
+#include "app/mpris_properties.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <optional>
 
 #include "tests/fakes/playback_records.h"
 
@@ -283,6 +286,45 @@ TEST_F(MprisStateTest, LoopStatusAndVolumeFromTheBus) {
     EXPECT_EQ(MprisVolumeToPercent(volumeIn), percent) << volumeIn;
   }
   EXPECT_EQ(MprisVolumeToPercent(std::nan("")), 0);
+}
+
+// What Set answers, as the Properties interface and MPRIS name the errors.
+TEST(JudgeMprisSet, RefusesWhatIsMissingMistypedOrOutOfRange) {
+  struct Case {
+    MprisInterface interface;
+    const char* name;
+    std::optional<MprisValue> value;
+    MprisSetAnswer answer;
+  };
+  using enum MprisSetAnswer;
+  const MprisInterface player = MprisInterface::kPlayer;
+  const Case cases[] = {
+      {player, "LoopStatus", MprisValue(std::string("Playlist")), kApply},
+      {player, "LoopStatus", MprisValue(std::string("Track")), kApply},
+      {player, "LoopStatus", MprisValue(std::string("None")), kApply},
+      {player, "LoopStatus", MprisValue(std::string("bogus")), kInvalidArgs},
+      {player, "LoopStatus", MprisValue(true), kInvalidArgs},
+      {player, "LoopStatus", std::nullopt, kInvalidArgs},
+      {player, "Shuffle", MprisValue(true), kApply},
+      {player, "Shuffle", MprisValue(std::string("yes")), kInvalidArgs},
+      {player, "Shuffle", MprisValue(std::int64_t{1}), kInvalidArgs},
+      {player, "Rate", MprisValue(1.0), kApply},
+      {player, "Rate", MprisValue(0.0), kInvalidArgs},
+      {player, "Rate", MprisValue(2.0), kInvalidArgs},
+      {player, "Volume", MprisValue(0.5), kApply},
+      {player, "Volume", MprisValue(-1.0), kApply},  // held to 0
+      {player, "Volume", MprisValue(std::nan("")), kInvalidArgs},
+      {player, "Volume", MprisValue(std::string("0.5")), kInvalidArgs},
+      {player, "Volume", std::nullopt, kInvalidArgs},
+      {player, "PlaybackStatus", MprisValue(std::string("Playing")), kReadOnly},
+      {player, "Position", MprisValue(std::int64_t{0}), kReadOnly},
+      {player, "Loudness", MprisValue(1.0), kUnknownProperty},
+      {MprisInterface::kRoot, "Identity", MprisValue(std::string("x")), kReadOnly},
+      {MprisInterface::kRoot, "Volume", MprisValue(0.5), kUnknownProperty},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(JudgeMprisSet(c.interface, c.name, c.value), c.answer) << c.name;
+  }
 }
 
 }  // namespace

@@ -10,8 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "app/mpris_state.h"
+#include "app/poll_tick.h"
+#include "skin/start_screen.h"
 #include "tests/fakes/fake_media_control.h"
 #include "tests/fakes/made_folder.h"
+#include "tests/fakes/media_folder_names.h"
 #include "tests/fakes/playback_records.h"
 #include "tests/fakes/recording_shell.h"
 
@@ -20,10 +24,34 @@ namespace {
 
 class OpenedFilesTest : public ::testing::Test {
  protected:
-  bool Open(const std::vector<std::u16string>& paths) {
+  bool Open(const std::vector<std::u16string>& paths, const KeepListing& keepListing = {}) {
     PlaybackContext playback = records.ContextWith(media, shell);
-    return OpenFiles(playback, paths);
+    return OpenFiles(playback, paths, keepListing);
   }
+
+  // As a track that played a while and was paused leaves the records.
+  void PausedOldTrack() {
+    AddOldEntry();
+    records.playlist->currentIndex = 0;
+    records.player.trackLoaded = 1;
+    records.player.playing = 1;
+    records.player.paused = 1;
+    records.player.trackDuration = 2400;
+    records.player.playPosition = 1200;
+    records.player.playSeconds = 120;
+    WideCopy(records.player.currentTitle, u"old.mp3");
+    WideCopy(records.trackInfo.mediaTitle, u"Old Title");
+    WideCopy(records.player.positionTrack, u"/old/old.mp3");
+  }
+
+  MprisMetadata Published() {
+    return TakeMprisSnapshot(MprisSources{records.player, *records.playlist, records.lyrics,
+                                          records.trackInfo, 80},
+                             serials)
+        .metadata;
+  }
+
+  MprisTrackSerials serials;
 
   std::vector<std::u16string> Entries() const {
     std::vector<std::u16string> paths;
@@ -93,12 +121,122 @@ TEST_F(OpenedFilesTest, StopsAtThreeHundredEntries) {
   EXPECT_EQ(Entries().back(), u"/music/t299.mp3");
 }
 
-TEST_F(OpenedFilesTest, AFileTheEngineRefusesIsNotPlaying) {
+// A player paused on one track opens another: it plays, and every record
+// says so, so that the desktop's Pause is not ignored.
+TEST_F(OpenedFilesTest, WhatOpensPlaysWhateverWasPausedBefore) {
+  disk.File("new.flac");
+  PausedOldTrack();
+  ASSERT_TRUE(Open({disk.Wide() + u"new.flac"}));
+  EXPECT_EQ(records.player.playing, 1);
+  EXPECT_EQ(records.player.paused, 0);
+  EXPECT_EQ(media.playState, kPlayStatePlaying);
+  EXPECT_EQ(TakeMprisSnapshot(MprisSources{records.player, *records.playlist, records.lyrics,
+                                           records.trackInfo, 80},
+                              serials)
+                .playbackStatus,
+            "Playing");
+}
+
+// Refused entries are reported with the engine's reason and passed over; the
+// first accepted one plays and is current.
+TEST_F(OpenedFilesTest, TheFirstEntryTheEngineAcceptsPlaysAndTheRefusedAreReported) {
   disk.File("bad.mp3");
-  media.refusedUrls.push_back(disk.Wide() + u"bad.mp3");
-  EXPECT_FALSE(Open({disk.Wide() + u"bad.mp3"}));
-  EXPECT_EQ(records.playlist->playlistCount, 1);
+  disk.File("song.wav");
+  media.refusedUrls = {disk.Wide() + u"missing.mp3", disk.Wide() + u"bad.mp3"};
+  PausedOldTrack();
+  ASSERT_TRUE(Open({disk.Wide() + u"missing.mp3", disk.Wide() + u"bad.mp3",
+                    disk.Wide() + u"song.wav"}));
+  EXPECT_EQ(records.playlist->playlistCount, 3);
+  EXPECT_EQ(records.playlist->currentIndex, 2);
+  EXPECT_EQ(records.player.trackLoaded, 1);
+  EXPECT_EQ(WideView(records.player.currentTitle), u"song.wav");
+  EXPECT_EQ(shell.refusedFiles,
+            (std::vector<std::u16string>{disk.Wide() + u"missing.mp3: not a media file",
+                                         disk.Wide() + u"bad.mp3: not a media file"}));
+  const MprisMetadata metadata = Published();
+  EXPECT_EQ(metadata.title, "song.wav");
+  EXPECT_EQ(metadata.path, WideToUtf8(disk.Wide() + u"song.wav").value());
+}
+
+// When nothing opened plays, nothing of the track before stays: the face
+// shows the start screen and the desktop sees no track.
+TEST_F(OpenedFilesTest, WhenEveryEntryIsRefusedNothingIsCurrent) {
+  disk.File("notes.mp3");
+  disk.File("notes.ogg");
+  media.refusedUrls = {disk.Wide() + u"notes.mp3", disk.Wide() + u"notes.ogg"};
+  PausedOldTrack();
+  records.player.trackChosen = 1;
+  records.player.lastPlayState = kPlayStatePlaying;
+  EXPECT_FALSE(Open({disk.Wide() + u"notes.mp3", disk.Wide() + u"notes.ogg"}));
+  EXPECT_EQ(Entries(), (std::vector<std::u16string>{disk.Wide() + u"notes.mp3",
+                                                     disk.Wide() + u"notes.ogg"}));
+  EXPECT_EQ(shell.refusedFiles.size(), 2u);
+  EXPECT_EQ(ChooseLyricArea(records.player), LyricAreaChoice::kStartScreen);
   EXPECT_EQ(records.player.playing, 0);
+  EXPECT_EQ(records.player.paused, 0);
+  EXPECT_EQ(records.player.trackDuration, 0);
+  EXPECT_EQ(records.player.playPosition, 0);
+  EXPECT_EQ(WideView(records.player.currentTitle), u"");
+  EXPECT_EQ(WideView(records.trackInfo.mediaTitle), u"");
+  const MprisMetadata metadata = Published();
+  EXPECT_EQ(metadata.track, 0u);
+  EXPECT_EQ(metadata.title, "");
+  EXPECT_EQ(metadata.lengthMicros, 0);
+
+  // The old track was playing when the tick last looked; the engine standing
+  // empty now is not its end, so the tick tries nothing more.
+  media.playState = kPlayStateStopped;
+  const std::size_t tried = media.urls.size();
+  PlaybackContext playback = records.ContextWith(media, shell);
+  PollTick(playback, 7);
+  EXPECT_EQ(media.urls.size(), tried);
+  EXPECT_EQ(ChooseLyricArea(records.player), LyricAreaChoice::kStartScreen);
+}
+
+// A folder opened from outside adds up to 300 of its media files (the
+// browser's own listing stops at 200), every ending in either case.
+TEST_F(OpenedFilesTest, AFolderAddsEveryMediaEndingAndUpToThreeHundredFiles) {
+  for (const std::u16string& name : NotMediaNames()) {
+    disk.File("mixed/" + WideToUtf8(name).value());
+  }
+  for (const std::u16string& name : EveryMediaEndingName()) {
+    disk.File("mixed/" + WideToUtf8(name).value());
+  }
+  ASSERT_TRUE(Open({disk.Wide() + u"mixed"}));
+  std::vector<std::u16string> expected;
+  for (const std::u16string& name : EveryMediaEndingName()) {
+    expected.push_back(disk.Wide() + u"mixed/" + name);
+  }
+  EXPECT_EQ(Entries(), expected);
+
+  for (int i = 1; i <= 350; ++i) {
+    disk.File("big/" + std::to_string(i) + ".ogg");
+  }
+  ASSERT_TRUE(Open({disk.Wide() + u"big/"}));
+  EXPECT_EQ(records.playlist->playlistCount, 300);
+  EXPECT_EQ(Entries().back(), disk.Wide() + u"big/300.ogg");
+}
+
+// Once 300 entries are in, later paths are not looked at, so a huge folder
+// named after them is never read; and an ending program stops the listing.
+TEST_F(OpenedFilesTest, ListingEndsWhenThePlaylistIsFullOrTheProgramEnds) {
+  std::vector<std::u16string> paths;
+  for (int i = 0; i < 300; ++i) {
+    paths.push_back(u"/music/t" + Wide(std::to_string(i)) + u".mp3");
+  }
+  for (int i = 0; i < 20; ++i) {
+    disk.File("later/" + std::to_string(i) + ".mp3");
+  }
+  paths.push_back(disk.Wide() + u"later");
+  int asked = 0;
+  Open(paths, [&asked] {
+    ++asked;
+    return true;
+  });
+  EXPECT_EQ(records.playlist->playlistCount, 300);
+  EXPECT_EQ(asked, 1);  // before the start only: the folder was never read
+
+  EXPECT_FALSE(Open({disk.Wide() + u"later"}, [] { return false; }));
 }
 
 }  // namespace

@@ -13,12 +13,13 @@
 #include "views/browser_flow.h"
 #include "tests/browser/browser_records.h"
 #include "tests/fakes/made_folder.h"
+#include "tests/fakes/media_folder_names.h"
 
 namespace solvane::testing {
 namespace {
 
 class BrowserFlowTest : public ::testing::Test {
- protected:
+ public:
   // Lists `folder` as if the user had walked to it.
   void ShowFolder(const std::u16string& folder) {
     WideCopy(records.browser->browserFolder, folder);
@@ -72,6 +73,66 @@ TEST_F(BrowserFlowTest, OpenModeFileTapLeavesExactlyThatEntryCurrentAndPlaying) 
   ASSERT_EQ(records.media.urls.size(), 1u);
   EXPECT_EQ(records.media.urls.back(), disk.Wide() + u"b.wma");
   EXPECT_EQ(records.player.playing, 1);
+}
+
+// What Open mode starts plays: a player paused before says Playing after.
+TEST_F(BrowserFlowTest, OpenModeStartsPlayWhateverWasPausedBefore) {
+  disk.File("a.flac");
+  disk.File("b.opus");
+  struct Way {
+    const char* name;
+    BrowserAction (*take)(BrowserFlowTest&, BrowserSession&);
+  };
+  const Way ways[] = {
+      {"tap", [](BrowserFlowTest& test, BrowserSession& session) {
+         return TapBrowserRow(session, test.RowOf(u"b.opus"));
+       }},
+      {"Add_All", [](BrowserFlowTest&, BrowserSession& session) {
+         return RunBrowserCommand(session, kCmdAddAll);
+       }},
+  };
+  for (const Way& way : ways) {
+    records.player.trackLoaded = 1;
+    records.player.playing = 1;
+    records.player.paused = 1;
+    ShowFolder(disk.Wide());
+    BrowserSession session = records.Session(false);
+    EXPECT_EQ(way.take(*this, session), BrowserAction::kClose) << way.name;
+    EXPECT_EQ(records.player.playing, 1) << way.name;
+    EXPECT_EQ(records.player.paused, 0) << way.name;
+    EXPECT_EQ(records.media.playState, kPlayStatePlaying) << way.name;
+  }
+}
+
+// Every ending of the list, in either letter case, in name order; other
+// files stay out. The browser's listing holds 200 of a bigger folder.
+TEST_F(BrowserFlowTest, AddAllTakesEveryMediaEndingInNameOrder) {
+  for (const std::u16string& name : NotMediaNames()) {
+    disk.File(WideToUtf8(name).value());
+  }
+  for (const std::u16string& name : EveryMediaEndingName()) {
+    disk.File(WideToUtf8(name).value());
+  }
+  ShowFolder(disk.Wide());
+  BrowserSession session = records.Session(false);
+  records.player.addMode = 1;
+  EXPECT_EQ(RunBrowserCommand(session, kCmdAddAll), BrowserAction::kClose);
+  const std::vector<std::u16string> names = EveryMediaEndingName();
+  ASSERT_EQ(records.playlist->playlistCount, static_cast<std::int32_t>(names.size()));
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    EXPECT_EQ(records.EntryPath(static_cast<std::int32_t>(i)), disk.Wide() + names[i]);
+  }
+}
+
+TEST_F(BrowserFlowTest, AddAllOfAFolderOfThreeHundredFiftyTakesTheTwoHundredListed) {
+  for (int i = 0; i < 350; ++i) {
+    disk.File("big/" + std::to_string(i) + ".m4a");
+  }
+  ShowFolder(disk.Wide() + u"big/");
+  BrowserSession session = records.Session(true);
+  EXPECT_EQ(RunBrowserCommand(session, kCmdAddAll), BrowserAction::kClose);
+  EXPECT_EQ(records.playlist->playlistCount, 200);
+  EXPECT_EQ(records.EntryPath(199), disk.Wide() + u"big/199.m4a");
 }
 
 TEST_F(BrowserFlowTest, AddModeFileTapAppendsAndMarksTheNewLastRowOfAShownView) {

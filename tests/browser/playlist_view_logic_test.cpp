@@ -58,6 +58,19 @@ TEST_F(PlaylistViewTest, TheCurrentEntryIsMarkedAndOneTapOnItPlaysItAndClosesThe
   EXPECT_EQ(records.view.marked, -1);
 }
 
+// The entry played from the view plays, whatever was paused before it.
+TEST_F(PlaylistViewTest, PlayingAnEntryWhilePausedLeavesThePlayerPlaying) {
+  Fill({u"a.mp3", u"b.mp3"}, 0);
+  records.player.trackLoaded = 1;
+  records.player.playing = 1;
+  records.player.paused = 1;
+  Show();
+  EXPECT_EQ(Tap(1), PlaylistTapResult::kMarked);
+  EXPECT_EQ(Tap(1), PlaylistTapResult::kPlayed);
+  EXPECT_EQ(records.player.playing, 1);
+  EXPECT_EQ(records.player.paused, 0);
+}
+
 TEST_F(PlaylistViewTest, AFirstTapOnlyMovesTheMarkAndASecondTapPlays) {
   Fill({u"a.mp3", u"b.mp3", u"c.mp3"}, 0);
   Show();

@@ -204,6 +204,21 @@ TEST_P(GstRefusal, IsRefusedAtOnceAndLeavesNothingOpen) {
   EXPECT_EQ(engine_->PlayState(), kPlayStateStopped);
   EXPECT_FALSE(engine_->CurrentMedia().has_value());
   EXPECT_FALSE(engine_->CurrentPosition().has_value());
+  EXPECT_FALSE(engine_->RefusalReason().empty()) << GetParam().what;
+}
+
+// The user who named the file is told why it did not play.
+TEST_F(GstPlayback, ARefusalSaysWhatTheFileSystemOrTheDecoderFound) {
+  EXPECT_NE(engine_->PutUrl(EnginePath(folder_.File("missing.wav"))), 0);
+  EXPECT_EQ(engine_->RefusalReason(), u"No such file or directory");
+  testing::WriteText(folder_.File("notes.mp3"), "These are not sounds.\n");
+  EXPECT_NE(engine_->PutUrl(EnginePath(folder_.File("notes.mp3"))), 0);
+  const std::u16string decoder = engine_->RefusalReason();
+  EXPECT_FALSE(decoder.empty());
+  EXPECT_NE(decoder, u"not a file the engine can play");  // the decoder's own words
+  ASSERT_EQ(engine_->PutUrl(Wav("playing.wav", 1)), 0);
+  EXPECT_NE(engine_->PutUrl(EnginePath(folder_.File("missing.wav"))), 0);
+  EXPECT_EQ(engine_->RefusalReason(), u"No such file or directory");  // not the text file's
 }
 
 INSTANTIATE_TEST_SUITE_P(

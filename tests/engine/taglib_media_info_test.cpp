@@ -5,6 +5,9 @@
 
 #include <chrono>
 
+#include <string>
+#include <vector>
+
 #include "tests/engine/test_media.h"
 #include "tests/fakes/watchdog.h"
 
@@ -36,6 +39,38 @@ TEST_P(TaglibTaggedFile, ReadsTagsEncoderBitRateAndDuration) {
 INSTANTIATE_TEST_SUITE_P(Fixtures, TaglibTaggedFile,
                          ::testing::Values(TaggedFile{"tagged.mp3", 128000, 1.0},
                                            TaggedFile{"tagged.wma", 64000, 1.0}));
+
+// FLAC, Ogg, Opus, M4A, AIFF and WavPack files, made here, give their length,
+// bit rate and the tags their container keeps, as the handheld's types do.
+class TaglibDesktopType : public ::testing::TestWithParam<testing::EncodedType> {};
+
+TEST_P(TaglibDesktopType, ReadsLengthBitRateAndTags) {
+  const TempFolder folder;
+  const std::filesystem::path file = folder.File(std::string("tone.") + GetParam().ending);
+  ASSERT_TRUE(testing::WriteEncodedTone(file, GetParam().encoder));
+  const auto tags = ReadTaglibMediaInfo(file.string());
+  ASSERT_TRUE(tags.has_value());
+  EXPECT_NEAR(tags->durationSeconds, 1.0, 0.05);
+  EXPECT_GT(tags->bitsPerSecond, 0);
+  if (GetParam().tagsKept) {
+    EXPECT_EQ(tags->title, u"Harbour Lights");
+    EXPECT_EQ(tags->author, u"Mira Okafor");
+    EXPECT_EQ(tags->album, u"Tide Tables");
+  }
+}
+
+std::vector<testing::EncodedType> TypesTaglibKnows() {
+  std::vector<testing::EncodedType> types;
+  for (const testing::EncodedType& type : testing::kDesktopTypes) {
+    if (type.taglibKnows) {
+      types.push_back(type);
+    }
+  }
+  return types;
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, TaglibDesktopType, ::testing::ValuesIn(TypesTaglibKnows()),
+                         [](const auto& test) { return std::string(test.param.ending); });
 
 // 155 frames of 1152 samples at 44.1 kHz, mostly at 32 kbit/s after a first
 // frame at 224 kbit/s, and no header that says so.

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include <gst/gst.h>
+
 #include "base/wide_text.h"
 
 namespace solvane::testing {
@@ -105,6 +107,36 @@ void WriteOneNoteMidi(const std::filesystem::path& path, int seconds) {
 
 void WriteText(const std::filesystem::path& path, const std::string& text) {
   WriteBytes(path, Bytes(text.begin(), text.end()));
+}
+
+bool WriteEncodedTone(const std::filesystem::path& path, const std::string& encoder) {
+  gst_init(nullptr, nullptr);
+  const std::string description =
+      "audiotestsrc num-buffers=10 samplesperbuffer=4800 volume=0.2 ! "
+      "audio/x-raw,rate=48000,channels=1 ! audioconvert ! "
+      "taginject tags=\"title=\\\"Harbour Lights\\\",artist=\\\"Mira Okafor\\\","
+      "album=\\\"Tide Tables\\\"\" ! " +
+      encoder + " ! filesink location=\"" + path.string() + "\"";
+  GError* error = nullptr;
+  GstElement* pipeline = gst_parse_launch(description.c_str(), &error);
+  if (error != nullptr) {
+    g_error_free(error);
+  }
+  if (pipeline == nullptr) {
+    return false;
+  }
+  gst_element_set_state(pipeline, GST_STATE_PLAYING);
+  GstBus* bus = gst_element_get_bus(pipeline);
+  GstMessage* end = gst_bus_timed_pop_filtered(
+      bus, GST_CLOCK_TIME_NONE, static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
+  const bool written = end != nullptr && GST_MESSAGE_TYPE(end) == GST_MESSAGE_EOS;
+  if (end != nullptr) {
+    gst_message_unref(end);
+  }
+  gst_object_unref(bus);
+  gst_element_set_state(pipeline, GST_STATE_NULL);
+  gst_object_unref(pipeline);
+  return written;
 }
 
 std::filesystem::path MediaFixture(const std::string& name) {

@@ -38,6 +38,36 @@ void WriteOneNoteMidi(const std::filesystem::path& path, int seconds);
 // Writes `text` as the whole content of the file.
 void WriteText(const std::filesystem::path& path, const std::string& text);
 
+// One second of a quiet tone, tagged with the title "Harbour Lights", the
+// artist "Mira Okafor" and the album "Tide Tables", encoded by the GStreamer
+// elements `encoder` ("flacenc", "vorbisenc ! oggmux", ...) into `path`.
+// False when the pipeline could not be built or failed.
+bool WriteEncodedTone(const std::filesystem::path& path, const std::string& encoder);
+
+// The endings a desktop library holds beyond the handheld's ten, each with
+// the elements that encode a file of it.
+struct EncodedType {
+  const char* ending;
+  const char* encoder;
+  bool tagsKept;      // the container keeps the tags the tone is given
+  bool taglibKnows;   // TagLib 1.13 reads the container (no ADTS, no Matroska)
+  // The length is known once the file is open; an ADTS stream says none, and
+  // the engine tells it later.
+  bool lengthAtOnce = true;
+};
+
+inline constexpr EncodedType kDesktopTypes[] = {
+    {"flac", "flacenc", true, true},
+    {"ogg", "vorbisenc ! oggmux", true, true},
+    {"oga", "vorbisenc ! oggmux", true, true},
+    {"opus", "opusenc ! oggmux", true, true},
+    {"m4a", "avenc_aac ! mp4mux", false, true},
+    {"aac", "avenc_aac ! aacparse ! audio/mpeg,stream-format=adts", false, false, false},
+    {"aiff", "aiffmux", false, true},
+    {"wv", "wavpackenc ! apev2mux", true, true},
+    {"mka", "vorbisenc ! matroskamux", true, false},
+};
+
 // A file kept in tests/media.
 std::filesystem::path MediaFixture(const std::string& name);
 

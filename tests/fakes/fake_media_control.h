@@ -16,6 +16,7 @@ class FakeMediaControl : public MediaControl {
   std::int32_t playState = kPlayStateStopped;
   std::int32_t urlResult = 0;             // what PutUrl answers (0/1 accept)
   std::vector<std::u16string> refusedUrls;  // these are refused whatever urlResult says
+  std::u16string refusalReason = u"not a media file";  // the reason it gives for them
   std::optional<double> position = 0.0;   // nothing = the read fails
   std::int32_t positionPutResult = 0;     // 0 = the put succeeds and moves `position`
   std::optional<std::int32_t> volume = 80;
@@ -33,6 +34,7 @@ class FakeMediaControl : public MediaControl {
 
   std::int32_t PlayState() override;
   std::int32_t PutUrl(std::u16string_view path) override;
+  std::u16string RefusalReason() override { return refusalReason; }
   void Close() override;
   void Play() override;
   void Pause() override;

@@ -30,6 +30,10 @@ class RecordingShell : public Shell {
   std::u16string ProgramFolder() const override { return programFolder; }
   ScreenSize PrimaryScreenSize() const override { return screen; }
   std::uint32_t TickMilliseconds() const override { return tickMs; }
+  void ReportRefusedFile(std::u16string_view path, std::u16string_view reason) override {
+    refusedFiles.push_back(std::u16string(path) + u": " + std::u16string(reason));
+  }
+  std::vector<std::u16string> refusedFiles;  // "path: reason" of each refused file reported
 };
 
 }  // namespace solvane::testing

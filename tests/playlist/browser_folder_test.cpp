@@ -56,7 +56,7 @@ class BrowserFolderTest : public ::testing::Test {
 };
 
 TEST_F(BrowserFolderTest, ListsFoldersAndRegularMediaFilesInNameOrder) {
-  for (const char* name : {"Song.MP3", "song.mp3", "song.mpeg", "song.ogg", "mp3",
+  for (const char* name : {"Song.MP3", "song.mp3", "song.mpeg", "song.ogg", "song.txt", "mp3",
                            "Bj\xc3\xb6rk.wma", "\xff\xfe.mp3"}) {
     MakeFile(name);
   }
@@ -71,7 +71,7 @@ TEST_F(BrowserFolderTest, ListsFoldersAndRegularMediaFilesInNameOrder) {
   EXPECT_EQ(Folder(), folder_.Wide());
   EXPECT_EQ(ListedNames(), (std::vector<std::u16string>{u"Bj\u00f6rk.wma", u"linked folder",
                                                         u"linked.wav", u"Song.MP3", u"song.mp3",
-                                                        u"Sub", u"x.mp3"}));
+                                                        u"song.ogg", u"Sub", u"x.mp3"}));
   for (const std::u16string_view name : {u"x.mp3", u"Sub", u"linked folder"}) {
     const BrowserEntry* entry = Find(name);
     ASSERT_NE(entry, nullptr);

@@ -9,24 +9,6 @@ namespace {
 
 std::string Narrow(std::u16string_view text) { return WideToUtf8(text).value_or("?"); }
 
-TEST(IsMediaFileName, MatchesTheTenEndingsInAnyCase) {
-  struct Case {
-    std::u16string_view name;
-    bool media;
-  };
-  const Case cases[] = {
-      {u"Song.MP3", true},  {u"song.mp3", true},   {u"a.avi", true},     {u"b.WMV", true},
-      {u"c.Mid", true},     {u"d.aif", true},      {u"e.mp2", true},     {u"f.snd", true},
-      {u"g.wav", true},     {u"h.asf", true},      {u"i.wma", true},     {u".mp3", true},
-      {u"song.mpeg", false}, {u"song.ogg", false}, {u"mp3", false},      {u"", false},
-      {u"song.mp3 ", false}, {u"songmp3", false},  {u"song.aiff", false}, {u"\u00e9.mp3", true},
-      {u"song.mp\u00b3", false},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(IsMediaFileName(c.name), c.media) << Narrow(c.name);
-  }
-}
-
 TEST(FormatSizeText, ShowsMegabytesWithTwoTruncatedDigits) {
   struct Case {
     std::uint32_t size;
