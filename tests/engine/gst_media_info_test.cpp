@@ -111,11 +111,12 @@ TEST_P(GstDesktopType, PlaysAndKnowsItsDurationOnTheFirstRead) {
   EXPECT_EQ(engine_->PlayState(), kPlayStatePlaying);
   const std::optional<MediaItem> media = engine_->CurrentMedia();
   ASSERT_TRUE(media.has_value());
-  if (GetParam().lengthAtOnce) {
+  // Where only the engine knows the length, it may still be working it out at
+  // the first read (the poll tick then asks again); a length it calls settled
+  // is the true one either way.
+  EXPECT_TRUE(media->durationSettled || !GetParam().lengthAtOnce);
+  if (media->durationSettled) {
     EXPECT_NEAR(media->durationSeconds, 1.0, 0.1);
-    EXPECT_TRUE(media->durationSettled);
-  } else {
-    EXPECT_FALSE(media->durationSettled);  // the poll tick asks again
   }
   if (GetParam().tagsKept) {
     EXPECT_THAT(media->attributes, Contains(Attribute(u"Title", u"Harbour Lights")));
