@@ -1,7 +1,8 @@
 #pragma once
 // Turning a lyric file's bytes into UTF-8 before anything parses them: a UTF-8
 // byte-order mark is dropped, UTF-16 with a mark is converted, valid UTF-8 is
-// taken as it is, and anything else goes to the legacy decoder.
+// taken as it is, and so is UTF-8 with a few broken sequences (damage, shown
+// as U+FFFD); anything else goes to the legacy decoder.
 
 #include <cstddef>
 #include <optional>
@@ -26,6 +27,11 @@ struct Utf8Reading {
 Utf8Reading ReadAsUtf8(std::string_view bytes, const LegacyTextDecoder* legacy);
 
 bool IsValidUtf8(std::string_view bytes);
+
+// True when `bytes` are not valid UTF-8 but hold so many well-formed
+// sequences for each broken one that they are UTF-8 with damage rather than
+// text in another encoding.
+bool IsDamagedUtf8(std::string_view bytes);
 
 // UTF-16 code units (no mark) as UTF-8; an unpaired surrogate or a lone last
 // byte becomes U+FFFD.
