@@ -79,6 +79,20 @@ std::size_t AsciiRunEnd(const std::uint8_t* bytes, std::size_t at, std::size_t l
   return at;
 }
 
+std::size_t Utf8CutLength(const std::uint8_t* text, std::size_t available, std::size_t limit) {
+  if (available <= limit) {
+    return available;
+  }
+  constexpr std::size_t kLongestContinuation = 3;
+  std::size_t cut = limit;
+  while (cut > 0 && limit - cut < kLongestContinuation && IsUtf8Continuation(text[cut])) {
+    --cut;
+  }
+  // Only a lead byte can start the run of continuations that was cut;
+  // without one the bytes are not UTF-8 and are cut where the limit falls.
+  return IsUtf8Continuation(text[cut]) || text[cut] < 0xC0 ? limit : cut;
+}
+
 void AppendUtf8(std::string& out, char32_t code) {
   if (code < 0x80) {
     out.push_back(static_cast<char>(code));

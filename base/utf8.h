@@ -29,6 +29,13 @@ Utf8Step ReadUtf8(const std::uint8_t* bytes, std::size_t length, std::size_t at)
 // A byte that only ever continues a sequence (0x80 to 0xBF).
 inline bool IsUtf8Continuation(std::uint8_t byte) { return (byte & 0xC0U) == 0x80U; }
 
+// How many of the `available` bytes at `text` to keep so that at most
+// `limit` are kept and the cut does not fall inside a character: a cut that
+// would leave a character's continuation bytes behind moves back to before
+// its lead (by at most three bytes, so text that is not UTF-8 still keeps
+// nearly all of its limit).
+std::size_t Utf8CutLength(const std::uint8_t* text, std::size_t available, std::size_t limit);
+
 // Where the first byte past ASCII lies from `at` on; `length` when none.
 std::size_t AsciiRunEnd(const std::uint8_t* bytes, std::size_t at, std::size_t length);
 
