@@ -95,12 +95,16 @@ std::optional<MpegStreamLength> MeasureHeaderlessMpeg(TagLib::File* file) {
 
 }  // namespace
 
-std::optional<TrackTags> ReadTaglibMediaInfo(const std::string& utf8Path) {
+TagLib::FileRef OpenTaglibFile(const std::string& utf8Path, bool readAudioProperties) {
   // TagLib opens the file with a blocking open(), which a FIFO would hold.
   if (!IsRegularFile(utf8Path)) {
-    return std::nullopt;
+    return {};
   }
-  const TagLib::FileRef file(utf8Path.c_str(), true, TagLib::AudioProperties::Average);
+  return TagLib::FileRef(utf8Path.c_str(), readAudioProperties, TagLib::AudioProperties::Average);
+}
+
+std::optional<TrackTags> ReadTaglibMediaInfo(const std::string& utf8Path) {
+  const TagLib::FileRef file = OpenTaglibFile(utf8Path, true);
   if (file.isNull()) {
     return std::nullopt;
   }

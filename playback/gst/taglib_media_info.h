@@ -8,7 +8,15 @@
 
 #include "playback/gst/track_tags.h"
 
+namespace TagLib {
+class FileRef;
+}
+
 namespace solvane {
+
+// The media file at `utf8Path` opened with TagLib; a null reference when it
+// is not a regular file or TagLib cannot read it.
+TagLib::FileRef OpenTaglibFile(const std::string& utf8Path, bool readAudioProperties);
 
 // Title, artist, album, encoded-by, bit rate (bits per second) and duration
 // of the file at `utf8Path`; nothing when TagLib cannot read the file. For an
