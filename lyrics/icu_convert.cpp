@@ -1,7 +1,6 @@
 #include "lyrics/icu_convert.h"
 
 #include <unicode/ucnv.h>
-#include <unicode/ustring.h>
 
 #include <cstdint>
 #include <memory>
@@ -31,22 +30,22 @@ std::optional<std::string> ConvertWithIcu(std::string_view bytes, const char* en
     static const UChar kReplacement[] = {0xFFFD};
     ucnv_setSubstString(converter.get(), kReplacement, 1, &status);
   }
-  // Every byte gives at most one UTF-16 unit, and a few at the end.
-  std::u16string wide(bytes.size() + 8, u'\0');
-  const std::int32_t units =
-      ucnv_toUChars(converter.get(), wide.data(), static_cast<std::int32_t>(wide.size()), bytes.data(),
-                    static_cast<std::int32_t>(bytes.size()), &status);
+  const Converter utf8(ucnv_open("UTF-8", &status));
   if (U_FAILURE(status)) {
     return std::nullopt;
   }
-  std::string text(static_cast<std::size_t>(units) * 3, '\0');
-  std::int32_t length = 0;
-  u_strToUTF8WithSub(text.data(), static_cast<std::int32_t>(text.size()), &length, wide.data(), units,
-                     0xFFFD, nullptr, &status);
+  // Straight into UTF-8 (ICU pivots through UTF-16 in small blocks). Every
+  // byte gives at most one UTF-16 unit, which takes at most three bytes, and
+  // a few at the end.
+  std::string text(bytes.size() * 3 + 16, '\0');
+  char* target = text.data();
+  const char* source = bytes.data();
+  ucnv_convertEx(utf8.get(), converter.get(), &target, text.data() + text.size(), &source,
+                 bytes.data() + bytes.size(), nullptr, nullptr, nullptr, nullptr, true, true, &status);
   if (U_FAILURE(status)) {
     return std::nullopt;
   }
-  text.resize(static_cast<std::size_t>(length));
+  text.resize(static_cast<std::size_t>(target - text.data()));
   return text;
 }
 

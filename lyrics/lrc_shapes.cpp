@@ -1,7 +1,8 @@
 #include "lyrics/lrc_shapes.h"
 
+#include <string.h>
+
 #include <cstring>
-#include <optional>
 #include <vector>
 
 #include "base/utf8.h"
@@ -17,65 +18,63 @@ constexpr std::string_view kOffsetKey = "[offset:";
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Reads up to `most` (at least `least`) digits from `text[at]` on.
-std::optional<std::int64_t> ReadDigits(std::string_view text, std::size_t& at, std::size_t least,
-                                       std::size_t most, std::size_t* count = nullptr) {
-  std::int64_t value = 0;
+// Reads up to `most` digits from `text[at]` on into `value`; the number read.
+std::size_t ReadDigits(std::string_view text, std::size_t& at, std::size_t most, std::int64_t& value) {
+  value = 0;
   std::size_t taken = 0;
   while (taken < most && at < text.size() && IsDigit(text[at])) {
     value = value * 10 + (text[at] - '0');
     ++taken;
     ++at;
   }
-  if (count != nullptr) {
-    *count = taken;
-  }
-  if (taken < least) {
-    return std::nullopt;
-  }
-  return value;
+  return taken;
 }
 
-// A time between `open` and `close` at `text[at]`, in milliseconds; `at`
+// A time between `open` and `close` at `text[at]` into `milliseconds`; `at`
 // moves past it when it is one.
-std::optional<std::int64_t> ReadTime(std::string_view text, std::size_t& at, char open, char close) {
+bool ReadTime(std::string_view text, std::size_t& at, char open, char close, std::int64_t& milliseconds) {
   std::size_t p = at;
   if (p >= text.size() || text[p] != open) {
-    return std::nullopt;
+    return false;
   }
   ++p;
-  const std::optional<std::int64_t> minutes = ReadDigits(text, p, 1, 3);
-  if (!minutes || p >= text.size() || text[p] != ':') {
-    return std::nullopt;
+  std::int64_t minutes = 0;
+  std::int64_t seconds = 0;
+  if (ReadDigits(text, p, 3, minutes) == 0 || p >= text.size() || text[p] != ':') {
+    return false;
   }
   ++p;
-  const std::optional<std::int64_t> seconds = ReadDigits(text, p, 2, 2);
-  if (!seconds || p >= text.size()) {
-    return std::nullopt;
+  if (ReadDigits(text, p, 2, seconds) != 2 || p >= text.size()) {
+    return false;
   }
-  std::int64_t milliseconds = (*minutes * 60 + *seconds) * 1000;
+  milliseconds = (minutes * 60 + seconds) * 1000;
   if (text[p] == '.' || text[p] == ':') {
     ++p;
-    std::size_t digits = 0;
-    const std::optional<std::int64_t> fraction = ReadDigits(text, p, 1, 3, &digits);
-    if (!fraction) {
-      return std::nullopt;
+    std::int64_t fraction = 0;
+    const std::size_t digits = ReadDigits(text, p, 3, fraction);
+    if (digits == 0) {
+      return false;
     }
     constexpr std::int64_t kScale[] = {0, 100, 10, 1};
-    milliseconds += *fraction * kScale[digits];
+    milliseconds += fraction * kScale[digits];
   }
   if (p >= text.size() || text[p] != close) {
-    return std::nullopt;
+    return false;
   }
   at = p + 1;
-  return milliseconds;
+  return true;
 }
 
 // The value of the file's last "[offset:N]" line, in milliseconds; 0 without one.
 std::int64_t FileOffset(std::string_view text) {
+  // Every time tag starts with "[", so the key is looked for by its whole
+  // length rather than by its first byte.
   std::int64_t offset = 0;
-  for (std::size_t at = text.find(kOffsetKey); at != std::string_view::npos;
-       at = text.find(kOffsetKey, at + 1)) {
+  for (const void* found = memmem(text.data(), text.size(), kOffsetKey.data(), kOffsetKey.size());
+       found != nullptr;) {
+    const auto at = static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
+    const std::size_t from = at + 1;
+    found = memmem(text.data() + from, text.size() - from, kOffsetKey.data(), kOffsetKey.size());
     std::size_t p = at + kOffsetKey.size();
     while (p < text.size() && text[p] == ' ') {
       ++p;
@@ -85,18 +84,16 @@ std::int64_t FileOffset(std::string_view text) {
       ++p;
     }
     // Nine digits are more than any track lasts and keep the sum in range.
-    const std::optional<std::int64_t> value = ReadDigits(text, p, 1, 9);
-    if (value && p < text.size() && text[p] == ']') {
-      offset = negative ? -*value : *value;
+    std::int64_t value = 0;
+    if (ReadDigits(text, p, 9, value) > 0 && p < text.size() && text[p] == ']') {
+      offset = negative ? -value : value;
     }
   }
   return offset;
 }
 
-// The text of a line with its word timings taken out.
-std::string WithoutWordTimings(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
+// Appends the text of a line with its word timings taken out.
+void AppendWithoutWordTimings(std::string_view text, std::string& out) {
   std::size_t at = 0;
   while (at < text.size()) {
     const std::size_t open = text.find('<', at);
@@ -105,13 +102,13 @@ std::string WithoutWordTimings(std::string_view text) {
     }
     out.append(text.substr(at, open - at));
     at = open;
-    if (!ReadTime(text, at, '<', '>')) {
+    std::int64_t ignored = 0;
+    if (!ReadTime(text, at, '<', '>', ignored)) {
       out.push_back('<');
       ++at;
     }
   }
   out.append(text.substr(at));
-  return out;
 }
 
 // Appends "[mm:ss.dh]" for a time in milliseconds moved by `offset`; false
@@ -136,13 +133,14 @@ bool AppendTenByteTag(std::string& out, std::int64_t milliseconds, std::int64_t 
 
 // Appends the lines of one line of the file (without its line feed): one per
 // tag at its start, or the line as it is, with its line feed when it had one,
-// when it has none.
+// when it has none. `times` is room for the tags' times.
 void AppendLine(std::string& out, std::string_view line, bool lineFeed, std::int64_t offset,
                 std::vector<std::int64_t>& times) {
   times.clear();
   std::size_t at = 0;
-  while (const std::optional<std::int64_t> time = ReadTime(line, at, '[', ']')) {
-    times.push_back(*time);
+  std::int64_t tagTime = 0;
+  while (ReadTime(line, at, '[', ']', tagTime)) {
+    times.push_back(tagTime);
   }
   if (times.empty()) {
     out.append(line);
@@ -155,16 +153,26 @@ void AppendLine(std::string& out, std::string_view line, bool lineFeed, std::int
   if (!rest.empty() && rest.back() == '\r') {
     rest.remove_suffix(1);
   }
-  const std::string text = WithoutWordTimings(rest);
-  // The parser keeps no more of a line than this, so no more is copied for
-  // each of its tags.
-  const std::size_t kept =
-      Utf8CutLength(reinterpret_cast<const std::uint8_t*>(text.data()), text.size(), kLyricTextLimit);
+  // The text goes out after the first tag that can be held; the lines of
+  // further tags copy it from there. The parser keeps no more of a line than
+  // its text limit, so no more is copied for each tag.
+  std::size_t textStart = std::string::npos;
+  std::size_t textLength = 0;
   for (const std::int64_t time : times) {
-    if (AppendTenByteTag(out, time, offset)) {
-      out.append(text, 0, kept);
-      out.push_back('\n');
+    if (!AppendTenByteTag(out, time, offset)) {
+      continue;
     }
+    if (textStart == std::string::npos) {
+      textStart = out.size();
+      AppendWithoutWordTimings(rest, out);
+      textLength = Utf8CutLength(reinterpret_cast<const std::uint8_t*>(out.data() + textStart),
+                                 out.size() - textStart, kLyricTextLimit);
+      out.resize(textStart + textLength);
+    } else {
+      out.reserve(out.size() + textLength + 1);
+      out.append(out.data() + textStart, textLength);  // within the capacity: no move
+    }
+    out.push_back('\n');
   }
 }
 

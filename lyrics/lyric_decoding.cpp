@@ -32,6 +32,9 @@ struct Utf8Census {
   std::size_t broken = 0;  // maximal ill-formed sequences
 };
 
+// Counts the sequences past ASCII. With `stopAtFirstBroken` the count ends at
+// the first broken one; otherwise it ends as soon as the bytes left could not
+// bring the share of well-formed ones up to damage (each needs two bytes).
 Utf8Census CountUtf8(std::string_view text, bool stopAtFirstBroken) {
   const std::uint8_t* bytes = Unsigned(text);
   const std::size_t length = text.size();
@@ -39,17 +42,22 @@ Utf8Census CountUtf8(std::string_view text, bool stopAtFirstBroken) {
   std::size_t at = 0;
   while ((at = AsciiRunEnd(bytes, at, length)) < length) {
     const Utf8Step step = ReadUtf8(bytes, length, at);
+    at += step.length;
     if (step.whole) {
       ++census.whole;
-    } else {
-      ++census.broken;
-      if (stopAtFirstBroken) {
-        break;
-      }
+      continue;
     }
-    at += step.length;
+    ++census.broken;
+    if (stopAtFirstBroken ||
+        kWholePerBrokenSequence * census.broken > census.whole + (length - at) / 2) {
+      break;
+    }
   }
   return census;
+}
+
+bool IsDamaged(const Utf8Census& census) {
+  return census.broken > 0 && census.whole >= kWholePerBrokenSequence * census.broken;
 }
 
 }  // namespace
@@ -103,10 +111,7 @@ std::string Utf16ToUtf8(std::string_view text, bool bigEndian) {
   return out;
 }
 
-bool IsDamagedUtf8(std::string_view bytes) {
-  const Utf8Census census = CountUtf8(bytes, false);
-  return census.broken > 0 && census.whole >= kWholePerBrokenSequence * census.broken;
-}
+bool IsDamagedUtf8(std::string_view bytes) { return IsDamaged(CountUtf8(bytes, false)); }
 
 Utf8Reading ReadAsUtf8(std::string_view bytes, const LegacyTextDecoder* legacy) {
   if (bytes.starts_with(kUtf8Mark)) {
@@ -119,12 +124,13 @@ Utf8Reading ReadAsUtf8(std::string_view bytes, const LegacyTextDecoder* legacy) 
   if (bytes.starts_with(kUtf16LeMark) || bytes.starts_with(kUtf16BeMark)) {
     return {0, Utf16ToUtf8(bytes.substr(2), bytes.starts_with(kUtf16BeMark))};
   }
-  if (IsValidUtf8(bytes) || legacy == nullptr) {
+  const Utf8Census census = CountUtf8(bytes, false);
+  if (census.broken == 0 || legacy == nullptr) {
     return {0, std::nullopt};
   }
   // A few broken sequences in UTF-8 are damage, not another encoding: the
   // rest stays right and only the broken bytes show as U+FFFD.
-  if (IsDamagedUtf8(bytes)) {
+  if (IsDamaged(census)) {
     return {0, ReplaceInvalidUtf8(bytes)};
   }
   return {0, legacy->ToUtf8(bytes)};
