@@ -11,11 +11,14 @@ namespace solvane {
 namespace {
 
 // Texts with fewer bytes past ASCII than this (a line of about thirty
-// double-byte characters) count as short. Above it ICU's detector names the
-// CJK encodings of lyric texts right (its tests in every encoding), and
-// below it it names ISO-8859-1 or windows-1252 for about two texts in three
-// (measured on one- to three-line texts in GB18030, Big5, Shift-JIS and
-// EUC-KR).
+// double-byte characters) count as short. Measured on one-line texts in
+// GB18030, Big5, Shift-JIS and EUC-KR cut after 1 to 15 characters: ICU's
+// detector with its strict-fit rule reads 20 % of those with 1 to 15 bytes
+// past ASCII right and 66 % of those with 16 to 31 (ISO-8859-1 never fails
+// to convert, so it wins), uchardet's choice alone 4 % and 31 %; this rule,
+// with uchardet deciding between equals, reads 81 % and 100 % (the misses are
+// a word or two of Hangul, which fit GB18030 as well unless the locale is
+// Korean). Longer texts are left to the detectors, which read them right.
 constexpr std::size_t kShortTextHighBytes = 64;
 
 // A double-byte encoding's map of its bytes.
