@@ -111,8 +111,6 @@ std::string Utf16ToUtf8(std::string_view text, bool bigEndian) {
   return out;
 }
 
-bool IsDamagedUtf8(std::string_view bytes) { return IsDamaged(CountUtf8(bytes, false)); }
-
 Utf8Reading ReadAsUtf8(std::string_view bytes, const LegacyTextDecoder* legacy) {
   if (bytes.starts_with(kUtf8Mark)) {
     const std::string_view rest = bytes.substr(kUtf8Mark.size());

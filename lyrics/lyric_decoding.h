@@ -28,11 +28,6 @@ Utf8Reading ReadAsUtf8(std::string_view bytes, const LegacyTextDecoder* legacy);
 
 bool IsValidUtf8(std::string_view bytes);
 
-// True when `bytes` are not valid UTF-8 but hold so many well-formed
-// sequences for each broken one that they are UTF-8 with damage rather than
-// text in another encoding.
-bool IsDamagedUtf8(std::string_view bytes);
-
 // UTF-16 code units (no mark) as UTF-8; an unpaired surrogate or a lone last
 // byte becomes U+FFFD.
 std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian);
