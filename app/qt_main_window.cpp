@@ -66,6 +66,7 @@ MainWindow::MainWindow(MediaControl& media, MainWindowSettings settings)
   setWindowTitle(QStringLiteral("Solvane"));
   setWindowIcon(ApplicationIcon());
   core_.playback().lyricDecoder = &lyricDecoder_;
+  core_.playback().embeddedLyrics = &embeddedLyrics_;
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);

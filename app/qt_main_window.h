@@ -20,6 +20,7 @@
 #include "face/face_overlays.h"
 #include "face/qt_fonts.h"
 #include "lyrics/icu_legacy_decoder.h"
+#include "playback/gst/taglib_embedded_lyrics.h"
 #include "skin/qt_skin_images.h"
 
 class QMenuBar;
@@ -129,6 +130,7 @@ class MainWindow final : public QWidget, public WindowActions {
   QtShell shell_;
   QtSkinImages images_;
   IcuLegacyDecoder lyricDecoder_;
+  TaglibEmbeddedLyrics embeddedLyrics_;
   AppCore core_;
   QTimer pollTimer_;
   QMenuBar* menuBar_ = nullptr;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "base/utf8.h"
+
 namespace solvane {
 
 std::size_t WideLength(const char16_t* field, std::size_t capacity) {
@@ -37,45 +39,15 @@ bool WideAppend(char16_t* field, std::size_t capacity, std::u16string_view text)
   return true;
 }
 
-void AppendUtf8(std::string& out, char32_t code) {
-  if (code < 0x80) {
-    out.push_back(static_cast<char>(code));
-  } else if (code < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  } else if (code < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (code >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  }
-}
-
-namespace {
-
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
-}  // namespace
-
 std::optional<std::string> WideToUtf8(std::u16string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const char16_t unit = text[i];
-    if (IsHighSurrogate(unit)) {
-      if (i + 1 >= text.size() || !IsLowSurrogate(text[i + 1])) {
-        return std::nullopt;
-      }
-      const char32_t code = 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) +
-                            (static_cast<char32_t>(text[i + 1]) - 0xDC00);
-      AppendUtf8(out, code);
+    const char32_t unit = text[i];
+    if (IsHighSurrogate(unit) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+      AppendUtf8(out, JoinSurrogates(unit, text[i + 1]));
       ++i;
-    } else if (IsLowSurrogate(unit)) {
+    } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
       return std::nullopt;
     } else {
       AppendUtf8(out, unit);
@@ -85,46 +57,17 @@ std::optional<std::string> WideToUtf8(std::u16string_view text) {
 }
 
 std::optional<std::u16string> Utf8ToWide(std::string_view text) {
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
   std::u16string out;
   out.reserve(text.size());
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<std::uint8_t>(text[i]);
-    std::size_t extra = 0;
-    char32_t code = 0;
-    char32_t minimum = 0;
-    if (lead < 0x80) {
-      code = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-      extra = 1, code = lead & 0x1F, minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-      extra = 2, code = lead & 0x0F, minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-      extra = 3, code = lead & 0x07, minimum = 0x10000;
-    } else {
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const Utf8Step step = ReadUtf8(bytes, text.size(), at);
+    if (!step.whole) {
       return std::nullopt;
     }
-    if (text.size() - i <= extra) {
-      return std::nullopt;
-    }
-    for (std::size_t k = 1; k <= extra; ++k) {
-      const auto follow = static_cast<std::uint8_t>(text[i + k]);
-      if ((follow & 0xC0) != 0x80) {
-        return std::nullopt;
-      }
-      code = (code << 6) | (follow & 0x3F);
-    }
-    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-      return std::nullopt;
-    }
-    if (code >= 0x10000) {
-      code -= 0x10000;
-      out.push_back(static_cast<char16_t>(0xD800 + (code >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 + (code & 0x3FF)));
-    } else {
-      out.push_back(static_cast<char16_t>(code));
-    }
-    i += extra + 1;
+    AppendUtf16(out, step.code);
+    at += step.length;
   }
   return out;
 }

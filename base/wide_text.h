@@ -49,9 +49,6 @@ bool WideAppend(char16_t (&field)[N], std::u16string_view text) {
 // UTF-8 form, so such a name can never open a different file.
 std::optional<std::string> WideToUtf8(std::u16string_view text);
 
-// Appends the UTF-8 form of one code point (at most U+10FFFF) to `out`.
-void AppendUtf8(std::string& out, char32_t code);
-
 // UTF-8 -> UTF-16. Returns nothing for bytes that are not valid UTF-8.
 std::optional<std::u16string> Utf8ToWide(std::string_view text);
 

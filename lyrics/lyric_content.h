@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "base/utf8.h"
 #include "lyrics/lyric_state.h"
 #include "lyrics/time_tag.h"
 
@@ -57,19 +58,18 @@ void ForEachTimeTag(LyricBytes bytes, Visit&& visit) {
 }
 
 // Length of the run from `from` up to (not including) the first `stop` byte or
-// the end of the file, cut to the text limit.
+// the end of the file, cut to the text limit on a character boundary.
 inline std::size_t RunLength(LyricBytes bytes, std::size_t from, std::uint8_t stop) {
   if (from >= bytes.size) {
     return 0;
   }
-  std::size_t limit = bytes.size - from;
-  if (limit > kLyricTextLimit) {
-    limit = kLyricTextLimit;
+  const std::size_t available = bytes.size - from;
+  const std::size_t searched = available < kLyricTextLimit ? available : kLyricTextLimit;
+  const void* found = std::memchr(bytes.data + from, stop, searched);
+  if (found != nullptr) {
+    return static_cast<std::size_t>(static_cast<const std::uint8_t*>(found) - (bytes.data + from));
   }
-  const void* found = std::memchr(bytes.data + from, stop, limit);
-  return found == nullptr
-             ? limit
-             : static_cast<std::size_t>(static_cast<const std::uint8_t*>(found) - (bytes.data + from));
+  return Utf8CutLength(bytes.data + from, available, kLyricTextLimit);
 }
 
 // Copies `length` bytes from `from` into a text field and terminates it.

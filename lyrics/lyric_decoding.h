@@ -1,7 +1,8 @@
 #pragma once
 // Turning a lyric file's bytes into UTF-8 before anything parses them: a UTF-8
 // byte-order mark is dropped, UTF-16 with a mark is converted, valid UTF-8 is
-// taken as it is, and anything else goes to the legacy decoder.
+// taken as it is, and so is UTF-8 with a few broken sequences (damage, shown
+// as U+FFFD); anything else goes to the legacy decoder.
 
 #include <cstddef>
 #include <optional>

@@ -50,11 +50,21 @@ std::optional<std::string> FindNameIgnoringCase(const std::string& folder,
 }  // namespace
 
 std::optional<std::u16string> LyricPathFor(std::u16string_view trackPath) {
-  if (trackPath.size() <= kLyricExtension.size() || trackPath.size() >= kTrackPathField ||
+  if (trackPath.empty() || trackPath.size() >= kTrackPathField ||
       trackPath.find(u'\0') != std::u16string_view::npos) {
     return std::nullopt;
   }
-  std::u16string lyricPath(trackPath.substr(0, trackPath.size() - kLyricExtension.size()));
+  // Only a dot in the file name starts its ending; one in a folder's name
+  // does not.
+  const std::size_t slash = trackPath.rfind(u'/');
+  const std::size_t nameStart = slash == std::u16string_view::npos ? 0 : slash + 1;
+  const std::size_t dot = trackPath.rfind(u'.');
+  const bool hasEnding = dot != std::u16string_view::npos && dot >= nameStart;
+  if (!hasEnding && nameStart == trackPath.size()) {
+    return std::nullopt;  // a folder, not a file
+  }
+  std::u16string lyricPath(trackPath.substr(0, hasEnding ? dot : trackPath.size()));
+  lyricPath += u'.';
   lyricPath += kLyricExtension;
   return lyricPath;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Where a track's lyric file is: the track path with its last three characters
-// replaced by "LRC", found exactly or, on this case-sensitive file system,
+// Where a track's lyric file is: the track path with the ending after the last
+// dot of its file name replaced by "LRC", found exactly or, on this case-sensitive file system,
 // under a name that equals it regardless of case.
 
 #include <optional>
@@ -9,10 +9,11 @@
 
 namespace solvane {
 
-// The lyric path of a track. The rule counts characters and does not look for
-// a dot. Nothing for a path that cannot name a lyric file: one of three
-// characters or fewer, one longer than a track path field holds, or one with
-// a NUL inside (it would name a shorter path at the file system).
+// The lyric path of a track: "song.flac" and "song.mp3" both have "song.LRC",
+// and a file name without a dot gets ".LRC" added. Nothing for a path that
+// cannot name a lyric file: an empty one, one ending in "/", one longer than
+// a track path field holds, or one with a NUL inside (it would name a shorter
+// path at the file system).
 std::optional<std::u16string> LyricPathFor(std::u16string_view trackPath);
 
 // The file system (UTF-8) path of the regular file named `lyricPath`, else of

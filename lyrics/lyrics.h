@@ -6,19 +6,24 @@
 #include <string_view>
 
 #include "base/shell.h"
+#include "lyrics/embedded_lyrics.h"
 #include "lyrics/legacy_text_decoder.h"
 #include "lyrics/lyric_state.h"
 
 namespace solvane {
 
-// Reads the lyric file of the track at `trackPath` (the path with its last
-// three characters replaced by "LRC"; else a file in the same folder whose name
+// Reads the lyric file of the track at `trackPath` (the path with the ending
+// after the last dot of its name replaced by "LRC"; else a file in the same folder whose name
 // equals that regardless of case) whole into `content`. False when there is
 // none, it is larger than 1,000,000 bytes, or it cannot be read. The bytes are
 // turned into UTF-8 (see lyric_decoding.h); those in no encoding recognised
 // without it go to `legacy`, or are kept as read when there is none.
+// Without such a file, the timed lyrics that `embedded` finds in the media
+// file's own tags are read as if they were it. A file, or tagged text, with
+// no ten-byte time tag is first brought into that form (see lrc_shapes.h).
 bool LoadLyricFile(LyricState& lyrics, std::u16string_view trackPath,
-                   const LegacyTextDecoder* legacy = nullptr);
+                   const LegacyTextDecoder* legacy = nullptr,
+                   const EmbeddedLyricsReader* embedded = nullptr);
 
 void ParseHeaderTags(LyricState& lyrics);
 void BuildTagIndex(LyricState& lyrics);

@@ -21,6 +21,7 @@
 
 #include "base/player_state.h"
 #include "base/shell.h"
+#include "lyrics/embedded_lyrics.h"
 #include "lyrics/legacy_text_decoder.h"
 #include "lyrics/lyric_state.h"
 #include "lyrics/track_info.h"
@@ -41,6 +42,8 @@ struct PlaybackContext {
   Shell& shell;
   // Reads lyric files in no Unicode form; without one they are kept as read.
   const LegacyTextDecoder* lyricDecoder = nullptr;
+  // Finds the lyrics in a track's own tags when it has no lyric file.
+  const EmbeddedLyricsReader* embeddedLyrics = nullptr;
 };
 
 // --- Starting and choosing tracks -------------------------------------------

@@ -19,7 +19,7 @@ int StartPath(PlaybackContext& context, std::u16string_view path, std::u16string
 
   player.lyricsPresent = 0;
   lyrics.headerShown = 0;
-  if (LoadLyricFile(lyrics, path, context.lyricDecoder)) {
+  if (LoadLyricFile(lyrics, path, context.lyricDecoder, context.embeddedLyrics)) {
     player.lyricsPresent = 1;
     lyrics.headerShown = 1;
   }

@@ -10,7 +10,7 @@ PACKAGES=(
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
   gstreamer1.0-plugins-ugly gstreamer1.0-libav timgm6mb-soundfont
-  libtag1-dev libicu-dev fonts-wine fonts-wqy-microhei
+  libtag1-dev libicu-dev libuchardet-dev fonts-wine fonts-wqy-microhei
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth desktop-file-utils
   dbus playerctl

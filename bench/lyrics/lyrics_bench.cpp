@@ -1,8 +1,9 @@
 // Lyric loading, window fills and the tick, each beside the plain loop it is
 // measured against: a walk over every "[" of the same bytes with memchr, and
 // a sum over as many int32 values as the tick's tag index holds. Loading is
-// measured for a UTF-8 file and for a GBK one, which goes through ICU's
-// detector and converter.
+// measured for a UTF-8 file, for a GBK one, which goes through the
+// detectors and ICU's converter, and for one in today's LRC shapes, which is
+// brought into the ten-byte form first.
 
 #include <benchmark/benchmark.h>
 
@@ -70,6 +71,24 @@ std::string LargeGbkLyricFile() {
   return text;
 }
 
+// The same lines as today's tools write them: one-digit minutes and
+// three-digit fractions, with an offset line, padded to exactly kFileSize.
+std::string LargeNewShapeLyricFile() {
+  std::string text = "[ar:Some Artist]\r\n[ti:A Rather Long Song]\r\n[offset:+100]\r\n";
+  const std::size_t lineRoom = (kFileSize - text.size()) / kLines;
+  for (int k = 0; k < kLines; ++k) {
+    const int milliseconds = k * 150;
+    char tag[32];
+    std::snprintf(tag, sizeof(tag), "[%d:%02d.%03d]", milliseconds / 60000, milliseconds / 1000 % 60,
+                  milliseconds % 1000);
+    std::string line = tag + std::string("Line ") + std::to_string(k) + " of the song";
+    line.resize(lineRoom - 2, '.');
+    text += line + "\r\n";
+  }
+  text.resize(kFileSize, '.');
+  return text;
+}
+
 // kTickTags tags in time order, no text, as many bytes as a file may hold.
 std::string TagOnlyFile() {
   std::string text;
@@ -90,6 +109,10 @@ class BenchFiles {
     const std::string gbk = LargeGbkLyricFile();
     std::ofstream(folder + "gbk.LRC", std::ios::binary).write(gbk.data(), static_cast<std::streamsize>(gbk.size()));
     gbkTrack = Wide(folder + "gbk.mp3");
+    const std::string newShapes = LargeNewShapeLyricFile();
+    std::ofstream(folder + "new.LRC", std::ios::binary)
+        .write(newShapes.data(), static_cast<std::streamsize>(newShapes.size()));
+    newShapeTrack = Wide(folder + "new.mp3");
   }
   ~BenchFiles() {
     std::error_code ignored;
@@ -102,6 +125,7 @@ class BenchFiles {
   std::string folder;
   std::u16string track;
   std::u16string gbkTrack;
+  std::u16string newShapeTrack;
 };
 
 const BenchFiles& Files() {
@@ -175,6 +199,23 @@ void LoadParseIndexFillGbk(benchmark::State& state) {
   }
 }
 BENCHMARK(LoadParseIndexFillGbk);
+
+void LoadParseIndexFillNewShapes(benchmark::State& state) {
+  LoadToWindowFill(state, Files().newShapeTrack);
+  if (state.error_occurred()) {
+    return;
+  }
+  LyricState lyrics;
+  if (!LoadLyricFile(lyrics, Files().newShapeTrack)) {
+    state.SkipWithError("the file did not load");
+    return;
+  }
+  BuildTagIndex(lyrics);
+  if (lyrics.tagCount != kLines) {
+    state.SkipWithError("the file was not brought into the ten-byte form");
+  }
+}
+BENCHMARK(LoadParseIndexFillNewShapes);
 
 // A time in the middle of the large file: its lines carry k * 3 / 2 tenths.
 constexpr std::int32_t kMiddleTime = kLines * 3 / 4;

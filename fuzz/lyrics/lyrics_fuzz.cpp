@@ -1,5 +1,5 @@
 // Arbitrary bytes as a lyric file, first (most of the time) turned into UTF-8
-// as a load does, with the ICU decoder, then driven through the header parse,
+// in the ten-byte form as a load does, with the ICU decoder, then driven through the header parse,
 // the tag index (with or without the tags' offsets), window fills, ticks and
 // seeks with positions, seek targets and screen heights taken from the input.
 // The fast scanners are checked against a plain byte-by-byte reading, and the
@@ -18,6 +18,7 @@
 #include "base/wide_text.h"
 #include "fuzz/lyrics/naive_lyrics.h"
 #include "lyrics/icu_legacy_decoder.h"
+#include "lyrics/lrc_shapes.h"
 #include "lyrics/lyric_decoding.h"
 #include "lyrics/lyric_text.h"
 #include "lyrics/lyrics.h"
@@ -111,6 +112,21 @@ void Tick(LyricState& lyrics, const naive::Bytes& bytes, double position, int ro
   }
 }
 
+// The ten-byte form of UTF-8 text as a load leaves it: lines ended at lone
+// CRs, and a text without a ten-byte tag brought into that form, which stays
+// valid UTF-8 and, when it had tags it could hold, gains ten-byte ones.
+std::string InTenByteForm(std::string text) {
+  EndLinesAtLoneCarriageReturns(reinterpret_cast<std::uint8_t*>(text.data()), text.size());
+  Check(text.find('\r') == std::string::npos || text.find('\n') != std::string::npos);
+  if (HasTenByteTimeTag(text)) {
+    return text;
+  }
+  std::string form = ToTenByteForm(text);
+  Check(IsValidUtf8(form));
+  Check(!text.starts_with("[0:00]") || text.find("[offset:") != std::string::npos || HasTenByteTimeTag(form));
+  return form;
+}
+
 // The file's bytes as a load leaves them. Whatever they were, the result is
 // valid UTF-8, and bytes that already were (without a mark) are kept unchanged.
 naive::Bytes Decoded(const naive::Bytes& raw) {
@@ -124,7 +140,8 @@ naive::Bytes Decoded(const naive::Bytes& raw) {
                       bytes.starts_with("\xFE\xFF");
   Check(marked || Utf8ToWide(bytes).has_value() == !reading.converted.has_value());
   Check(marked || reading.converted || text == bytes);
-  return naive::Bytes(text.begin(), text.end());
+  const std::string form = InTenByteForm(text);
+  return naive::Bytes(form.begin(), form.end());
 }
 
 void Run(FuzzedDataProvider& input) {

@@ -39,10 +39,27 @@ inline std::vector<std::int32_t> TagIndex(const Bytes& bytes) {
 // The bytes of a zero-terminated text as a string shows them.
 inline std::string UpToNul(std::string text) { return text.substr(0, text.find('\0')); }
 
+inline bool IsContinuation(std::uint8_t byte) { return byte >= 0x80 && byte <= 0xBF; }
+
+// The bytes up to `stop`, at most 129. When the limit cuts a character (the
+// next byte continues it), the character's bytes are left out: up to two
+// continuation bytes and the lead before them, when a lead stands there (a
+// character has at most three continuation bytes, one of them past the cut).
 inline std::string Run(const Bytes& bytes, std::size_t from, std::uint8_t stop) {
   std::string run;
-  for (std::size_t at = from; at < bytes.size() && bytes[at] != stop && run.size() < 129; ++at) {
+  std::size_t at = from;
+  for (; at < bytes.size() && bytes[at] != stop && run.size() < 129; ++at) {
     run.push_back(static_cast<char>(bytes[at]));
+  }
+  if (run.size() < 129 || at >= bytes.size() || !IsContinuation(bytes[at])) {
+    return run;
+  }
+  std::size_t keep = run.size();
+  while (keep > 0 && run.size() - keep < 2 && IsContinuation(static_cast<std::uint8_t>(run[keep - 1]))) {
+    --keep;
+  }
+  if (keep > 0 && static_cast<std::uint8_t>(run[keep - 1]) >= 0xC0) {
+    run.resize(keep - 1);
   }
   return run;
 }

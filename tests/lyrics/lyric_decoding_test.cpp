@@ -92,6 +92,31 @@ TEST(ReadAsUtf8, OnlyBytesOfNoRecognisedEncodingGoToTheLegacyDecoder) {
   EXPECT_EQ(TextOf(latin, ReadAsUtf8(latin, nullptr)), latin) << "without a decoder, kept as read";
 }
 
+TEST(ReadAsUtf8, UpToOneBrokenSequenceInFiveIsDamageAndStaysUtf8) {
+  const std::string e = "\xC3\xA9";  // "é", well formed
+  const std::string bad = "\xE9";      // a lone Latin-1 byte
+  const struct {
+    const char* name;
+    std::string bytes;
+    bool damaged;
+  } cases[] = {
+      {"four whole, one broken", "[00:01.00]" + e + e + e + e + bad, true},
+      {"three whole, one broken", "[00:01.00]" + e + e + e + bad, false},
+      {"eight whole, two broken", "[00:01.00]" + e + bad + e + e + e + e + e + e + e + bad, true},
+      {"none whole", "[00:01.00]" + bad, false},
+      {"a question mark for a byte", "[00:01.00]" + e + e + e + e + "\xC3?", true},
+  };
+  for (const auto& c : cases) {
+    const FakeLegacyDecoder legacy("decoded");
+    const std::string text = TextOf(c.bytes, ReadAsUtf8(c.bytes, &legacy));
+    EXPECT_EQ(text == "decoded", !c.damaged) << c.name;
+    if (c.damaged) {
+      EXPECT_EQ(text, ReplaceInvalidUtf8(c.bytes)) << c.name;
+      EXPECT_NE(text.find("\xEF\xBF\xBD"), std::string::npos) << c.name;
+    }
+  }
+}
+
 TEST(ReplaceInvalidUtf8, EachMaximalBrokenSequenceBecomesOneReplacement) {
   EXPECT_EQ(ReplaceInvalidUtf8("a\xF0\x9F\x8E" "b\xC3\xA9\xFF"), std::string("a") + kFffd + "b\xC3\xA9" + kFffd);
 }

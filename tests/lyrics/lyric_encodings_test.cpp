@@ -142,8 +142,8 @@ std::ostream& operator<<(std::ostream& out, const Shown& shown) {
 
 class LyricEncodings : public ::testing::Test {
  protected:
-  // Loads `bytes` as a lyric file and fills the window from the start.
-  std::optional<Shown> LoadAndShow(const std::string& bytes) {
+  // Loads `bytes` as a lyric file and fills the window from `start`.
+  std::optional<Shown> LoadAndShow(const std::string& bytes, std::int32_t start = 0) {
     folder.Write("song.LRC", bytes);
     LyricState lyrics;
     if (!LoadLyricFile(lyrics, Wide(folder.Path() + "song.mp3"), &decoder)) {
@@ -151,7 +151,7 @@ class LyricEncodings : public ::testing::Test {
     }
     ParseHeaderTags(lyrics);
     BuildTagIndex(lyrics);
-    FillLyricWindow(lyrics, 0);
+    FillLyricWindow(lyrics, start);
     Shown shown{lyrics.artist, lyrics.title, lyrics.album, {}};
     for (int slot = 0; slot < lyrics.lineCount; ++slot) {
       shown.window.emplace_back(lyrics.lineTime[slot], lyrics.lineText[slot]);
@@ -201,6 +201,118 @@ TEST_F(LyricEncodings, BytesThatDecodeInNoEncodingShowAsReplacementCharacters) {
   const std::string text = decoder.ToUtf8(testing::TimeTag(10) + "\x81\x8D\xFF\x81\n");
   EXPECT_NE(text.find("\xEF\xBF\xBD"), std::string::npos) << text;
   EXPECT_EQ(text.rfind(testing::TimeTag(10), 0), 0U) << text;
+}
+
+// Short texts: a title or a line or two, too little for a statistical
+// detector, each in the encoding its language's files come in.
+struct ShortText {
+  const char* name;
+  const char* encoding;
+  std::vector<const char*> lines;
+};
+
+const ShortText kShortTexts[] = {
+    {"OneLineGbk", "GBK", {"你好"}},
+    {"TitleAloneGbk", "GBK", {"Wake (醒来的时候)"}},
+    {"TwoLinesGbk", "GBK", {"月光照在海面上", "我们一起走过的路"}},
+    {"ThreeLinesGbk", "GBK", {"夜色慢慢落在水面", "春天的风吹过小河", "请你不要忘记我"}},
+    {"OneLineBig5", "Big5", {"我們一起走過的路"}},
+    {"ThreeLinesBig5", "Big5", {"夜色慢慢落在水面", "春天的風吹過小河", "請你不要忘記我"}},
+    {"OneLineShiftJis", "Shift_JIS", {"こんにちは"}},
+    {"TitleAloneShiftJis", "Shift_JIS", {"Wake (目覚めの時)"}},
+    {"ThreeLinesShiftJis", "Shift_JIS", {"君と歩いた道", "夜がゆっくり降りてくる", "忘れないでね"}},
+    {"TwoLinesEucKr", "EUC-KR", {"우리가 함께 걸었던 길", "밤이 천천히 내려온다"}},
+    {"ThreeLinesEucKr", "EUC-KR", {"달빛이 바다를 비춘다", "봄바람이 강을 건넌다", "나를 잊지 마세요"}},
+};
+
+std::string ShortFile(const std::vector<const char*>& lines) {
+  std::string text;
+  for (std::size_t k = 0; k < lines.size(); ++k) {
+    text += testing::TimeTag(static_cast<int>(10 * (k + 1))) + lines[k] + "\n";
+  }
+  return text;
+}
+
+TEST_F(LyricEncodings, ShortTextsAreReadInTheCjkEncodingTheyFit) {
+  for (const char* locale : {"", "C.UTF-8", "en_US.UTF-8"}) {
+    const IcuLegacyDecoder inLocale(locale);
+    for (const ShortText& text : kShortTexts) {
+      const std::string utf8 = ShortFile(text.lines);
+      EXPECT_EQ(inLocale.ToUtf8(Encode(utf8, text.encoding)), utf8) << text.name << " in \"" << locale << '"';
+    }
+  }
+}
+
+TEST_F(LyricEncodings, TheLocaleChoosesBetweenEncodingsTheBytesFitEqually) {
+  // A word or two of Hangul is also a line of common Chinese characters in
+  // GB18030, and no detector tells them apart.
+  for (const char* word : {"안녕하세요", "Wake (깨어날 때)"}) {
+    const std::string utf8 = testing::TimeTag(10) + word + "\n";
+    EXPECT_EQ(IcuLegacyDecoder("ko_KR.UTF-8").ToUtf8(Encode(utf8, "EUC-KR")), utf8) << word;
+  }
+  // "你好" in GBK is also a pair of common characters in Big5.
+  const std::string bytes = Encode(testing::TimeTag(10) + "你好\n", "GBK");
+  const std::string asBig5 = IcuLegacyDecoder("zh_TW.UTF-8").ToUtf8(bytes);
+  EXPECT_EQ(IcuLegacyDecoder("zh_CN.UTF-8").ToUtf8(bytes), testing::TimeTag(10) + "你好\n");
+  EXPECT_EQ(Encode(asBig5, "Big5"), bytes);
+  EXPECT_NE(asBig5, testing::TimeTag(10) + "你好\n");
+}
+
+TEST_F(LyricEncodings, LatinTextsWithFewAccentsAreNotTakenForCjk) {
+  const IcuLegacyDecoder chineseLocale("zh_CN.UTF-8");
+  for (const char* line : {"Grüße aus Köln", "Café au lait", "Déjà vu"}) {
+    const std::string utf8 = testing::TimeTag(10) + line + "\n";
+    EXPECT_EQ(chineseLocale.ToUtf8(Encode(utf8, "windows-1252")), utf8) << line;
+  }
+}
+
+TEST_F(LyricEncodings, DamagedUtf8KeepsEveryOtherLine) {
+  // 29 lines of the German song and a last line "Grüße", from the window of
+  // the last 20 lines.
+  const Song& german = Songs().back();
+  std::string utf8 = german.header;
+  for (int k = 1; k < 30; ++k) {
+    utf8 += testing::TimeTag(10 * k) + german.lines[static_cast<std::size_t>(k) % german.lines.size()] + "\n";
+  }
+  utf8 += testing::TimeTag(300) + "Grüße\n";
+  constexpr std::int32_t kEleventhLine = 110;
+  const std::optional<Shown> intact = LoadAndShow(utf8, kEleventhLine);
+  ASSERT_TRUE(intact);
+  ASSERT_EQ(intact->window.size(), 20U);
+
+  const std::size_t lastUmlaut = utf8.rfind("ü");
+  std::string latin1Byte = utf8;
+  latin1Byte.replace(lastUmlaut, 2, "\xFC");
+  std::string questionMark = utf8;
+  questionMark[lastUmlaut + 1] = '?';
+
+  const std::pair<std::string, std::string> cases[] = {{latin1Byte, "Gr\uFFFD\u00DFe"},
+                                                      {questionMark, "Gr\uFFFD?\u00DFe"}};
+  for (const auto& [damaged, lastLine] : cases) {
+    std::optional<Shown> shown = LoadAndShow(damaged, kEleventhLine);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->window.back().second, lastLine);
+    shown->window.back() = intact->window.back();
+    EXPECT_EQ(shown, intact);
+  }
+}
+
+TEST_F(LyricEncodings, CutsAtTheByteLimitLandOnACharacterBoundary) {
+  // "a" and 67 Chinese characters of three UTF-8 bytes each: the cut at 129
+  // bytes falls inside the 43rd character, which is left out whole.
+  const std::u16string song = u"夜色慢慢落在海面上我一个人走过长长的街风吹过你曾经站着的地方灯火一点一点亮起来你说过要等到春天可是花开了你却不在";
+  const std::u16string longLine = u"a" + song.substr(0, 67);
+  const std::u16string keptLine = u"a" + song.substr(0, 42);
+  const std::string utf8 = WideToUtf8(longLine).value_or("");
+  const std::string kept = WideToUtf8(keptLine).value_or("");
+  for (const char* encoding : {"UTF-8", "GBK"}) {
+    const std::optional<Shown> shown =
+        LoadAndShow(Encode("[ti:" + utf8 + "]\n" + testing::TimeTag(10) + utf8 + "\n", encoding));
+    ASSERT_TRUE(shown) << encoding;
+    EXPECT_EQ(shown->title, kept) << encoding;
+    ASSERT_EQ(shown->window.size(), 1U) << encoding;
+    EXPECT_EQ(shown->window[0].second, kept) << encoding;
+  }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <chrono>
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <string>
 
 #include "base/wide_text.h"
@@ -45,6 +47,57 @@ TEST_F(LyricFile, TracksOfOneNameShareTheirLyricFile) {
   EXPECT_TRUE(Load("a.wma"));
   EXPECT_TRUE(Load("a.mp3"));
   EXPECT_EQ(ContentOf(lyrics), "shared");
+}
+
+TEST_F(LyricFile, TracksOfAnyEndingFindTheirLyricFile) {
+  folder.Write("x.lrc", "[00:01.00]x");
+  std::filesystem::create_directories(folder.Path() + "vol.2");
+  folder.Write("vol.2/y.lrc", "[00:01.00]y");
+  for (const char* track : {"x.flac", "x.opus", "x.aiff", "x.mp3", "x"}) {
+    EXPECT_TRUE(Load(track)) << track;
+    EXPECT_EQ(ContentOf(lyrics), "[00:01.00]x") << track;
+  }
+  EXPECT_TRUE(Load("vol.2/y.flac"));
+  EXPECT_EQ(ContentOf(lyrics), "[00:01.00]y");
+  EXPECT_FALSE(Load("vol.flac"));
+}
+
+// Tag contents as a media file's tags would give them, by path.
+class FakeTaggedLyrics : public EmbeddedLyricsReader {
+ public:
+  std::optional<std::string> TaggedLyrics(const std::string& utf8Path) const override {
+    ++asked;
+    const auto found = byPath.find(utf8Path);
+    if (found == byPath.end()) {
+      return std::nullopt;
+    }
+    return found->second;
+  }
+  std::map<std::string, std::string> byPath;
+  mutable int asked = 0;
+};
+
+TEST_F(LyricFile, TimedLyricsInTheTagsStandInForAMissingFile) {
+  FakeTaggedLyrics tags;
+  tags.byPath[folder.Path() + "timed.mp3"] = "[00:01.50]Tagged line\n";
+  tags.byPath[folder.Path() + "new.ogg"] = "[ti:T]\n[0:02.345]Tagged\n";
+  tags.byPath[folder.Path() + "plain.mp3"] = "Words without any time\n";
+  tags.byPath[folder.Path() + "huge.mp3"] = "[00:01.00]" + std::string(1'000'000, 'a');
+  tags.byPath[folder.Path() + "beside.mp3"] = "[00:09.00]from the tags";
+  folder.Write("beside.lrc", "[00:01.00]from the file");
+
+  EXPECT_TRUE(LoadLyricFile(lyrics, Track("timed.mp3"), nullptr, &tags));
+  EXPECT_EQ(ContentOf(lyrics), "[00:01.50]Tagged line\n");
+  EXPECT_TRUE(LoadLyricFile(lyrics, Track("new.ogg"), nullptr, &tags));
+  EXPECT_EQ(ContentOf(lyrics), "[ti:T]\n[00:02.34]Tagged\n");
+  EXPECT_FALSE(LoadLyricFile(lyrics, Track("plain.mp3"), nullptr, &tags));
+  EXPECT_FALSE(LoadLyricFile(lyrics, Track("huge.mp3"), nullptr, &tags));
+  EXPECT_FALSE(LoadLyricFile(lyrics, Track("none.mp3"), nullptr, &tags));
+
+  const int askedBefore = tags.asked;
+  EXPECT_TRUE(LoadLyricFile(lyrics, Track("beside.mp3"), nullptr, &tags));
+  EXPECT_EQ(ContentOf(lyrics), "[00:01.00]from the file");
+  EXPECT_EQ(tags.asked, askedBefore);
 }
 
 TEST_F(LyricFile, NameInAnotherCaseIsFoundWhenTheExactOneIsMissing) {
@@ -135,9 +188,24 @@ TEST_F(LyricFile, NameThatCannotRoundTripNeverOpensAnotherFile) {
   EXPECT_FALSE(LoadLyricFile(lyrics, u"mp3"));
 }
 
-TEST(LyricPath, ReplacesTheLastThreeCharacters) {
-  EXPECT_EQ(LyricPathFor(u"/music/song.mp3"), u"/music/song.LRC");
-  EXPECT_EQ(LyricPathFor(u"/music/song.x"), u"/music/sonLRC");
+TEST(LyricPath, ReplacesTheEndingAfterTheLastDotOfTheName) {
+  const struct {
+    std::u16string_view track;
+    std::u16string_view lyric;
+  } cases[] = {
+      {u"/music/song.mp3", u"/music/song.LRC"},
+      {u"/music/song.flac", u"/music/song.LRC"},
+      {u"/music/song.x", u"/music/song.LRC"},
+      {u"/music/live.2019.opus", u"/music/live.2019.LRC"},
+      {u"/music/vol.2/song", u"/music/vol.2/song.LRC"},
+      {u"/music/vol.2/song.aiff", u"/music/vol.2/song.LRC"},
+      {u"song.wv", u"song.LRC"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(LyricPathFor(c.track), c.lyric) << std::string(c.track.begin(), c.track.end());
+  }
+  EXPECT_EQ(LyricPathFor(u"/music/"), std::nullopt);
+  EXPECT_EQ(LyricPathFor(u""), std::nullopt);
 }
 
 TEST(NameCase, FoldsLettersOfCommonAlphabetsOnly) {
