@@ -16,9 +16,11 @@ constexpr int kExitSignals[] = {SIGTERM, SIGINT, SIGHUP};
 // The two ends of the pipe; -1 while no handler is installed.
 volatile std::sig_atomic_t writeEnd = -1;
 int readEnd = -1;
+volatile std::sig_atomic_t arrived = 0;
 
 extern "C" void WriteSignalByte(int signalNumber) {
   const int savedErrno = errno;
+  arrived = 1;
   const char byte = static_cast<char>(signalNumber);
   if (writeEnd >= 0) {
     [[maybe_unused]] const ssize_t written = ::write(writeEnd, &byte, 1);
@@ -35,6 +37,7 @@ ExitSignals::ExitSignals(std::function<void()> onSignal) : onSignal_(std::move(o
   }
   readEnd = ends[0];
   writeEnd = ends[1];
+  arrived = 0;
   notifier_ = new QSocketNotifier(readEnd, QSocketNotifier::Read, this);
   connect(notifier_, &QSocketNotifier::activated, this, [this] { Drain(); });
 
@@ -65,6 +68,8 @@ ExitSignals::~ExitSignals() {
   ::close(readEnd);
   readEnd = -1;
 }
+
+bool ExitSignals::Arrived() { return arrived != 0; }
 
 void ExitSignals::Drain() {
   char bytes[16];
