@@ -325,3 +325,45 @@ TEST_F(ProcessTest, TwoThousandIdleConnectionsLeaveThePlayerResponsive) {
 
 }  // namespace
 }  // namespace solvane::testing
+
+namespace solvane::testing {
+namespace {
+
+// Two starts launched together, each with a file; one of them is held up on
+// its way (stopped) until the other is the player, has opened its own file
+// and the join window has passed since: the late one's file still joins.
+TEST_F(ProcessTest, AStartOfTheBurstThatGetsThroughLateStillJoins) {
+  const QStringList names = {QStringLiteral("Own Song.aif"), QStringLiteral("Late Song.aif")};
+  for (const QString& name : names) {
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SOLVANE_SOURCE_DIR "/tests/media/tone.aif"),
+                            dir.filePath(name)));
+  }
+  Prepare(second);
+  second.start(Program(), {dir.filePath(names[1])});
+  ASSERT_TRUE(second.waitForStarted());
+  ASSERT_EQ(::kill(static_cast<pid_t>(second.processId()), SIGSTOP), 0);
+  StartFirst(QStringLiteral("480x800"), {dir.filePath(names[0])});
+  WaitUntilFirstListens();
+  // A start without files is answered on the player's event loop, which
+  // runs once the player has opened its own file.
+  QProcess front;
+  Prepare(front);
+  front.start(Program(), {});
+  ASSERT_TRUE(front.waitForFinished(kStartDeadlineMs));
+  EXPECT_EQ(front.exitCode(), 0);
+  QTest::qWait(2500);  // the join window, counted from when the player opened its file, passes
+
+  ASSERT_EQ(::kill(static_cast<pid_t>(second.processId()), SIGCONT), 0);
+  ASSERT_TRUE(second.waitForFinished(kStartDeadlineMs));
+  EXPECT_EQ(second.exitCode(), 0);
+  ASSERT_EQ(::kill(static_cast<pid_t>(first.processId()), SIGTERM), 0);
+  ASSERT_TRUE(first.waitForFinished(kStartDeadlineMs));
+  const QByteArray saved = StateFile();
+  for (const QString& name : names) {
+    const QByteArray wideName(reinterpret_cast<const char*>(name.utf16()), name.size() * 2);
+    EXPECT_EQ(saved.count(wideName), 1) << name.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace solvane::testing
