@@ -148,7 +148,10 @@ SingleInstance::Claim SingleInstance::ClaimOrHandOver(const Handover& handover, 
     if (HandToRunningInstance(handover)) {
       return Claim::kHandedOver;
     }
-    if (clock.elapsed() > deadlineMs || (giveUp && giveUp())) {
+    if (giveUp && giveUp()) {
+      return Claim::kUnguarded;  // the process ends; nothing to say
+    }
+    if (clock.elapsed() > deadlineMs) {
       return Unguarded("no other player answered");
     }
     QThread::msleep(kRetryMs);

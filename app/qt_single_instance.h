@@ -35,7 +35,7 @@ class SingleInstance : public QObject {
   // Takes the lock before anything listens, so of starts at the same time one
   // alone becomes the player; the others hand their files to it once it
   // listens, trying again until `deadlineMs` has passed or `giveUp` says so.
-  // Every way to kUnguarded says why on standard error.
+  // Every other way to kUnguarded says why on standard error.
   Claim ClaimOrHandOver(const Handover& handover, int deadlineMs = 20000,
                         const std::function<bool()>& giveUp = {});
 

@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -363,6 +365,39 @@ TEST_F(ProcessTest, AStartOfTheBurstThatGetsThroughLateStillJoins) {
     const QByteArray wideName(reinterpret_cast<const char*>(name.utf16()), name.size() * 2);
     EXPECT_EQ(saved.count(wideName), 1) << name.toStdString();
   }
+}
+
+}  // namespace
+}  // namespace solvane::testing
+
+namespace solvane::testing {
+namespace {
+
+// A start that waits for the player holding the lock (here: this test, whose
+// socket hangs up on every start) ends at once and normally on a
+// termination signal.
+TEST_F(ProcessTest, ATerminationSignalEndsAStartWaitingForThePlayer) {
+  QLockFile held(SocketName() + QStringLiteral(".lock"));
+  ASSERT_TRUE(held.tryLock(0));
+  QLocalServer hangsUp;
+  int knocks = 0;
+  QObject::connect(&hangsUp, &QLocalServer::newConnection, [&hangsUp, &knocks] {
+    while (QLocalSocket* start = hangsUp.nextPendingConnection()) {
+      ++knocks;
+      start->abort();
+      start->deleteLater();
+    }
+  });
+  ASSERT_TRUE(hangsUp.listen(SocketName()));
+  Prepare(first);
+  first.start(Program(), {});
+  ASSERT_TRUE(first.waitForStarted());
+  ASSERT_TRUE(QTest::qWaitFor([&knocks] { return knocks > 0; }, kStartDeadlineMs));
+  ASSERT_EQ(::kill(static_cast<pid_t>(first.processId()), SIGTERM), 0);
+  ASSERT_TRUE(first.waitForFinished(kStartDeadlineMs));
+  EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(first.exitCode(), 0);
+  EXPECT_TRUE(StateFile().isEmpty());  // no window was made, nothing saved
 }
 
 }  // namespace
