@@ -51,12 +51,20 @@ QString HomeInstanceFolder() {
   }
   const QString cache = home + QStringLiteral("/.cache");
   const QString folder = cache + QStringLiteral("/solvane-") + host;
-  if (!home.startsWith(u'/') || !IsOwnFolder(home) || !MakeOwnFolder(cache) ||
-      !MakeOwnFolder(folder)) {
+  if (!home.startsWith(u'/') || !IsOwnFolder(home) || !MakeOwnFolder(cache)) {
     return {};
   }
-  // Made by an earlier version or by hand with wider access: narrowed.
-  ::chmod(Encoded(folder).constData(), 0700);
+  const QByteArray encoded = Encoded(folder);
+  if (::mkdir(encoded.constData(), 0700) != 0 && errno != EEXIST) {
+    return {};
+  }
+  // Made by hand with wider access: narrowed, when it is the user's (and
+  // not a link to somewhere else).
+  struct stat info{};
+  if (::lstat(encoded.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+      info.st_uid == ::geteuid()) {
+    ::chmod(encoded.constData(), 0700);
+  }
   return IsPrivateFolder(folder) ? folder : QString();
 }
 

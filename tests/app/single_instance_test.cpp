@@ -450,7 +450,7 @@ TEST_F(InstanceNameTest, LiesInThePrivateRuntimeFolderElseInAPrivateFolderOfTheH
 
   // Made wider by hand: narrowed again.
   QFile::setPermissions(HomeFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                          QFile::ReadGroup | QFile::ExeGroup);
+                                          QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup);
   EXPECT_EQ(InstanceName(), HomeFolder() + QStringLiteral("/solvane.socket"));
   EXPECT_TRUE(IsPrivateFolder(HomeFolder()));
 }
