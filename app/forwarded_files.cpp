@@ -1,17 +1,39 @@
 #include "app/forwarded_files.h"
 
+#include <algorithm>
+
 #include "app/opened_files.h"
 
 namespace solvane {
 
+void ForwardedFiles::Keep(std::span<const std::u16string> paths, std::int64_t launchedMs) {
+  if (paths.empty()) {
+    return;
+  }
+  kept_.insert(kept_.end(), paths.begin(), paths.end());
+  keptLaunchMs_ = std::max(keptLaunchMs_.value_or(launchedMs), launchedMs);
+}
+
+bool ForwardedFiles::OpenKept(PlaybackContext& playback) {
+  if (kept_.empty()) {
+    return false;
+  }
+  const std::vector<std::u16string> paths = std::move(kept_);
+  kept_.clear();
+  latestLaunchMs_.reset();
+  return Receive(playback, paths, *keptLaunchMs_);
+}
+
 bool ForwardedFiles::Receive(PlaybackContext& playback, std::span<const std::u16string> paths,
-                             std::uint32_t nowMs) {
+                             std::int64_t launchedMs) {
   if (paths.empty()) {
     return false;
   }
-  const bool joins = lastSetMs_.has_value() && nowMs - *lastSetMs_ < kJoinWindowMs &&
+  // A start launched before the latest of the burst joins it too: it only
+  // got through later.
+  const bool joins = latestLaunchMs_.has_value() && launchedMs < *latestLaunchMs_ + kJoinWindowMs &&
                      playback.playlist.playlistCount > 0;
-  lastSetMs_ = nowMs;
+  latestLaunchMs_ = std::max(latestLaunchMs_.value_or(launchedMs), launchedMs);
   if (joins) {
     return AddFiles(playback.playlist, paths, keepListing_) > 0;
   }

@@ -2,13 +2,13 @@
 // main window and its event loop.
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStringList>
 
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -24,11 +24,18 @@
 #include "app/qt_engine.h"
 #include "app/qt_exit_signals.h"
 #include "app/qt_main_window.h"
+#include "app/qt_handover.h"
 #include "app/qt_mpris.h"
+#include "app/qt_session_bus.h"
 #include "app/qt_single_instance.h"
 #include "face/qt_fonts.h"
 
 namespace {
+
+// How long a start tries to reach a player that holds the lock.
+constexpr int kClaimDeadlineMs = 20000;
+// How long the start waits for the session bus to answer a connection.
+constexpr std::chrono::milliseconds kBusAnswerLimit{2500};
 
 // The folder of the program's own executable, links resolved, ending with '/'.
 std::u16string ProgramFolder() {
@@ -75,11 +82,26 @@ int main(int argc, char* argv[]) {
     std::fputs(text->c_str(), stdout);
     return 0;
   }
+  // When the process was launched, before anything else can delay it: the
+  // join window of a burst of starts counts from it.
+  const std::int64_t launchedMs = solvane::ThisProcessLaunchMs();
   if (solvane::HasRegistrationSwitch(arguments)) {
     return 0;
   }
 
+  // The menu bar is part of the window's face, never the desktop's global
+  // menu (which would also be looked up over the session bus).
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   QApplication application(argc, argv);
+  // The termination signals are caught before anything that can wait: until
+  // the window exists they end the start, then they save and quit.
+  solvane::MainWindow* signalTarget = nullptr;
+  const solvane::ExitSignals exitSignals([&signalTarget] {
+    if (signalTarget != nullptr) {
+      signalTarget->ExitProgram();
+    }
+  });
+  const auto signalled = [] { return solvane::ExitSignals::Arrived(); };
   // The style the desktop or the command line chose, by name.
   QApplication::setStyle(
       new solvane::DeferredIconStyle(QStyleFactory::create(QApplication::style()->name())));
@@ -90,8 +112,13 @@ int main(int argc, char* argv[]) {
   for (const std::u16string& path : commandLinePaths) {
     forwarded.push_back(QString::fromStdU16String(path));
   }
-  const solvane::SingleInstance::Claim claim = instance.ClaimOrHandOver(forwarded);
-  if (claim == solvane::SingleInstance::Claim::kHandedOver) {
+  const solvane::SingleInstance::Claim claim = instance.ClaimOrHandOver(
+      solvane::HandoverFromThisProcess(forwarded), kClaimDeadlineMs, signalled);
+  if (claim == solvane::SingleInstance::Claim::kHandedOver || signalled()) {
+    return 0;
+  }
+  const solvane::SessionBus bus = solvane::AskSessionBus(kBusAnswerLimit, signalled);
+  if (signalled()) {
     return 0;
   }
 
@@ -101,27 +128,23 @@ int main(int argc, char* argv[]) {
   solvane::MainWindowSettings settings{folders.user, DeviceScreen(), {}, true};
   settings.dataFolder = folders.data;
   solvane::MainWindow window(*engine, std::move(settings));
-  // The signals are caught before anything can see this instance running.
-  const solvane::ExitSignals exitSignals([&window] { window.ExitProgram(); });
+  signalTarget = &window;
   // The command line's files and those of later starts: a burst of starts
   // (a file manager starting one per file) ends with all its files listed.
-  solvane::ForwardedFiles receivedFiles([] { return !solvane::ExitSignals::Arrived(); });
-  QElapsedTimer clock;
-  clock.start();
-  const auto now = [&clock] { return static_cast<std::uint32_t>(clock.elapsed()); };
   // Files that come in while the player starts join its command line's.
-  std::vector<std::u16string> startingFiles = commandLinePaths;
+  solvane::ForwardedFiles receivedFiles([] { return !solvane::ExitSignals::Arrived(); });
+  receivedFiles.Keep(commandLinePaths, launchedMs);
   if (claim == solvane::SingleInstance::Claim::kPlayer) {
-    instance.Listen([&window, &receivedFiles, &now, &startingFiles](const QStringList& paths) {
+    instance.Listen([&window, &receivedFiles](const solvane::Handover& handover) {
       std::vector<std::u16string> opened;
-      for (const QString& path : paths) {
+      for (const QString& path : handover.paths) {
         opened.push_back(path.toStdU16String());
       }
       if (!window.core().records().lifecycle.started) {
-        startingFiles.insert(startingFiles.end(), opened.begin(), opened.end());
+        receivedFiles.Keep(opened, handover.launchedMs);
         return;
       }
-      receivedFiles.Receive(window.core().playback(), opened, now());
+      receivedFiles.Receive(window.core().playback(), opened, handover.launchedMs);
       window.ShowPlaylistChange();
       window.BringToFront();
     });
@@ -133,11 +156,11 @@ int main(int argc, char* argv[]) {
   window.show();
   // The desktop's media controls follow the records after every tick.
   solvane::MprisService mpris(window);
-  if (mpris.Register()) {
+  if (bus != solvane::SessionBus::kSilent && mpris.Register()) {
     QObject::connect(&window.PollTimer(), &QTimer::timeout, &mpris, [&mpris] { mpris.Publish(); });
   }
   // After the window shows: a track start waits for the engine to preroll.
-  receivedFiles.Receive(window.core().playback(), startingFiles, now());
+  receivedFiles.OpenKept(window.core().playback());
   window.ShowPlaylistChange();
   return application.exec();
 }

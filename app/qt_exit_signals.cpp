@@ -20,8 +20,8 @@ volatile std::sig_atomic_t arrived = 0;
 
 extern "C" void WriteSignalByte(int signalNumber) {
   const int savedErrno = errno;
-  const char byte = static_cast<char>(signalNumber);
   arrived = 1;
+  const char byte = static_cast<char>(signalNumber);
   if (writeEnd >= 0) {
     [[maybe_unused]] const ssize_t written = ::write(writeEnd, &byte, 1);
   }
@@ -37,6 +37,7 @@ ExitSignals::ExitSignals(std::function<void()> onSignal) : onSignal_(std::move(o
   }
   readEnd = ends[0];
   writeEnd = ends[1];
+  arrived = 0;
   notifier_ = new QSocketNotifier(readEnd, QSocketNotifier::Read, this);
   connect(notifier_, &QSocketNotifier::activated, this, [this] { Drain(); });
 

@@ -1,7 +1,8 @@
 #pragma once
 // The termination signals (SIGTERM, SIGINT, SIGHUP) end the player through
-// its normal exit path. The handler only writes a byte into a pipe; the work
-// happens on the event loop when the pipe becomes readable.
+// its normal exit path. The handler only notes the signal and writes a byte
+// into a pipe; the work happens on the event loop when the pipe becomes
+// readable, and what waits before the event loop runs looks at the note.
 
 #include <QObject>
 
@@ -21,9 +22,9 @@ class ExitSignals : public QObject {
   ExitSignals& operator=(const ExitSignals&) = delete;
 
   bool Installed() const { return notifier_ != nullptr; }
-
-  // True once a termination signal has arrived, before the event loop has
-  // served it: long work (listing a huge folder) asks this to stop early.
+  // Whether a signal has come since the handlers were installed, before the
+  // event loop has served it: what waits before the event loop runs, or works
+  // long (listing a huge folder), asks this to stop early.
   static bool Arrived();
 
  private:

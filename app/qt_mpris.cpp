@@ -29,6 +29,31 @@ const QString kPlayerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player")
 const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
 const QString kBusName = QStringLiteral("org.mpris.MediaPlayer2.solvane");
 constexpr qint64 kMicrosPerTenth = 100'000;
+// How long a call to the bus itself may wait for its answer: the start and
+// the exit never wait longer on a bus that stopped answering.
+constexpr int kBusCallTimeoutMs = 2000;
+
+QDBusMessage BusCall(const QString& method) {
+  return QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                        QStringLiteral("/org/freedesktop/DBus"),
+                                        QStringLiteral("org.freedesktop.DBus"), method);
+}
+
+// Asks the bus for `name`, never queued behind another owner; true when this
+// connection owns it.
+bool RequestName(const QDBusConnection& connection, const QString& name) {
+  constexpr quint32 kDoNotQueue = 4;
+  constexpr quint32 kPrimaryOwner = 1;
+  constexpr quint32 kAlreadyOwner = 4;
+  QDBusMessage request = BusCall(QStringLiteral("RequestName"));
+  request << name << kDoNotQueue;
+  const QDBusMessage reply = connection.call(request, QDBus::Block, kBusCallTimeoutMs);
+  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+    return false;
+  }
+  const quint32 result = reply.arguments().constFirst().toUInt();
+  return result == kPrimaryOwner || result == kAlreadyOwner;
+}
 
 QString FromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -144,7 +169,11 @@ MprisService::MprisService(MainWindow& window)
 MprisService::~MprisService() {
   if (!busName_.isEmpty()) {
     connection_.unregisterObject(kObjectPath);
-    connection_.unregisterService(busName_);
+    // Sent without waiting for the answer: a bus that stopped answering must
+    // not hold the exit (the bus frees the name with the connection anyway).
+    QDBusMessage release = BusCall(QStringLiteral("ReleaseName"));
+    release << busName_;
+    connection_.send(release);
   }
 }
 
@@ -160,9 +189,9 @@ bool MprisService::Register() {
     return false;
   }
   QString name = kBusName;
-  if (!connection_.registerService(name)) {
+  if (!RequestName(connection_, name)) {
     name = kBusName + QStringLiteral(".instance") + QString::number(QCoreApplication::applicationPid());
-    if (!connection_.registerService(name)) {
+    if (!RequestName(connection_, name)) {
       connection_.unregisterObject(kObjectPath);
       return false;
     }

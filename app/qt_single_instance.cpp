@@ -1,28 +1,25 @@
 #include "app/qt_single_instance.h"
 
-#include <QDir>
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QSocketNotifier>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QSysInfo>
 #include <QThread>
 #include <QTimer>
-#include <QtEndian>
-#include <QtGlobal>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <chrono>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
-#include <span>
 
 namespace solvane {
 namespace {
 
-constexpr std::chrono::milliseconds kConnectTimeout{1000};
+constexpr int kConnectTimeoutMs = 1000;
 // How long a later start waits for the player to say it took the message.
-constexpr std::chrono::milliseconds kAnswerTimeout{5000};
+constexpr int kAnswerTimeoutMs = 5000;
 constexpr char kTakenAnswer = '\x06';
 // How long a start waits before it looks for the player again.
 constexpr unsigned long kRetryMs = 20;
@@ -31,109 +28,49 @@ constexpr int kReceiveTimeoutMs = 3000;
 // 300 paths of a few kilobytes each at most.
 constexpr quint32 kMaxMessageBytes = 1024 * 1024;
 constexpr int kMaxOpenConnections = 16;
-constexpr qsizetype kLengthBytes = 4;
-constexpr std::size_t kHeadBytes = kLengthBytes;
-
-QByteArray Frame(const QStringList& paths) {
-  QByteArray body;
-  for (const QString& path : paths) {
-    body += path.toUtf8();
-    body += '\0';
-  }
-  QByteArray message(kLengthBytes, '\0');
-  qToBigEndian(static_cast<quint32>(body.size()), message.data());
-  return message + body;
-}
-
-QStringList Unframe(QByteArrayView body) {
-  QStringList paths;
-  for (const QByteArray& path : body.toByteArray().split('\0')) {
-    if (!path.isEmpty()) {
-      paths.push_back(QString::fromUtf8(path));
-    }
-  }
-  return paths;
-}
-
-// Whether `path` names a socket of this user's, not a link or anything else.
-bool IsOwnSocket(const QString& path) {
-  struct stat info{};
-  return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISSOCK(info.st_mode) &&
-         info.st_uid == ::geteuid();
-}
-
-// Where a socket name lies: an absolute path as it is, any other name in the
-// temporary folder.
-QString SocketPath(const QString& name) {
-  if (name.isEmpty() || name.startsWith(u'/')) {
-    return name;
-  }
-  return QDir::cleanPath(QDir::tempPath()) + u'/' + name;
-}
-
-std::string EncodedPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-// Whether `path` is a folder this user owns and nobody else may enter.
-bool IsPrivateFolder(const QString& path) {
-  struct stat info{};
-  return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
-         info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
-}
-
-// $XDG_RUNTIME_DIR when it is private to the user, else a private folder of
-// the user's made for the purpose; empty when none can be trusted.
-QString UserRuntimeFolder() {
-  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (runtime.startsWith(u'/') && IsPrivateFolder(runtime)) {
-    return runtime;
-  }
-  const QString own = QStringLiteral("/tmp/solvane-%1").arg(static_cast<qulonglong>(::geteuid()));
-  ::mkdir(QFile::encodeName(own).constData(), 0700);
-  return IsPrivateFolder(own) ? own : QString();
-}
+// Handovers remembered, so one sent again after a late answer is not taken
+// twice: far more than starts come within one answer's wait.
+constexpr std::size_t kRememberedHandovers = 256;
+// A lock file that names no process is being written for this long at most.
+constexpr qint64 kLockWritingMs = 1000;
 
 }  // namespace
-
-QString InstanceName() {
-  const QString override = qEnvironmentVariable("SOLVANE_INSTANCE_NAME");
-  if (!override.isEmpty()) {
-    return override;
-  }
-  const QString folder = UserRuntimeFolder();
-  return folder.isEmpty() ? QString() : folder + QStringLiteral("/solvane.socket");
-}
 
 // One later start speaking to the player: its message is read as it
 // arrives; the connection is dropped when it claims too much, ends early or
 // says nothing in time.
 class SingleInstance::Connection final : public QObject {
  public:
-  Connection(SingleInstance& owner, LocalSocket socket)
-      : QObject(&owner),
-        owner_(owner),
-        socket_(std::move(socket)),
-        readable_(socket_.Descriptor(), QSocketNotifier::Read, this) {
-    connect(&readable_, &QSocketNotifier::activated, this, [this] { Read(); });
+  Connection(SingleInstance& owner, QLocalSocket* socket)
+      : QObject(&owner), owner_(owner), socket_(socket) {
+    socket_->setParent(this);
+    connect(socket_, &QLocalSocket::readyRead, this, [this] { Read(); });
+    connect(socket_, &QLocalSocket::disconnected, this, [this] { Close(); });
     QTimer::singleShot(kReceiveTimeoutMs, this, [this] { Close(); });
+    Read();  // the message may be there already
   }
 
-  // Closes the socket at once; the object goes later, as it may be in the
+  // Ends the connection once; the object goes later, as it may be in the
   // middle of its own call.
   void Close() {
-    if (!socket_.IsOpen()) {
+    if (closed_) {
       return;
     }
-    readable_.setEnabled(false);
-    socket_ = LocalSocket();
+    closed_ = true;
     --owner_.openConnections_;
+    socket_->disconnectFromServer();
     deleteLater();
   }
 
  private:
   void Read() {
-    const Received received = ReceiveAvailable(socket_, buffer_, kHeadBytes + length_.value_or(0));
-    if (!length_ && buffer_.size() == kHeadBytes) {
-      length_ = qFromBigEndian<quint32>(buffer_.data());
+    if (closed_) {
+      return;
+    }
+    const qsizetype whole = kHandoverLengthBytes + static_cast<qsizetype>(length_.value_or(0));
+    buffer_ += socket_->read(whole - buffer_.size());
+    if (!length_ && buffer_.size() == kHandoverLengthBytes) {
+      length_ = AnnouncedLength(buffer_);
       if (*length_ > kMaxMessageBytes) {
         Close();
         return;
@@ -141,109 +78,186 @@ class SingleInstance::Connection final : public QObject {
       Read();  // the body may be there already
       return;
     }
-    if (length_ && buffer_.size() == kHeadBytes + *length_) {
-      const QStringList paths = Unframe(QByteArrayView(buffer_).sliced(kHeadBytes));
-      SendAll(socket_, std::span<const char>(&kTakenAnswer, 1), kConnectTimeout);
-      Close();
-      if (owner_.receive_) {
-        owner_.receive_(paths);
-      }
+    if (!length_ || buffer_.size() < whole) {
       return;
     }
-    if (received.ended) {
-      Close();
+    const std::optional<Handover> handover =
+        ReadHandover(QByteArrayView(buffer_).sliced(kHandoverLengthBytes));
+    if (handover) {
+      socket_->write(&kTakenAnswer, 1);
+      socket_->flush();
+    }
+    Close();
+    if (handover) {
+      owner_.Take(*handover);
     }
   }
 
   SingleInstance& owner_;
-  LocalSocket socket_;
-  QSocketNotifier readable_;
-  std::string buffer_;
-  std::optional<std::size_t> length_;
+  QLocalSocket* socket_;
+  QByteArray buffer_;
+  std::optional<quint32> length_;
+  bool closed_ = false;
 };
 
 SingleInstance::SingleInstance(const QString& name)
-    : path_(SocketPath(name)), lock_(path_.isEmpty() ? QString() : path_ + QStringLiteral(".lock")) {
+    : path_(name),
+      lockPath_(name.isEmpty() ? QString() : name + QStringLiteral(".lock")),
+      reachable_(std::make_unique<ReachablePath>(name)),
+      lock_(lockPath_) {
   // A lock is stale only when its process is gone, however long it has held it.
   lock_.setStaleLockTime(0);
 }
 
-SingleInstance::~SingleInstance() {
-  if (listening_.IsOpen()) {
-    ::unlink(EncodedPath(path_).c_str());
-  }
+SingleInstance::~SingleInstance() = default;
+
+SingleInstance::Claim SingleInstance::Unguarded(const char* reason) {
+  std::fprintf(stderr, "solvane: %s; playing without the single-instance guard\n", reason);
+  return Claim::kUnguarded;
 }
 
-SingleInstance::Claim SingleInstance::ClaimOrHandOver(const QStringList& paths, int deadlineMs) {
+SingleInstance::Claim SingleInstance::ClaimOrHandOver(const Handover& handover, int deadlineMs,
+                                                      const std::function<bool()>& giveUp) {
   if (path_.isEmpty()) {
-    return Claim::kUnguarded;
+    return Unguarded("no folder of the user's alone holds the instance socket");
+  }
+  if (reachable_->Path().isEmpty()) {
+    return Unguarded("the instance socket's path is too long");
   }
   QElapsedTimer clock;
   clock.start();
   for (;;) {
+    const PlaceEntry lock = InspectPlace(lockPath_);
+    if (lock == PlaceEntry::kForeign) {
+      return Unguarded("the instance lock is another user's");
+    }
+    if (lock != PlaceEntry::kAbsent && lock != PlaceEntry::kOwnFile &&
+        !RemoveOwnLeftover(lockPath_)) {
+      return Unguarded("what lies at the instance lock's path cannot be removed");
+    }
     if (lock_.tryLock(0)) {
       return Claim::kPlayer;
     }
-    if (HandToRunningInstance(paths)) {
+    if (lock_.error() != QLockFile::LockFailedError) {
+      return Unguarded("the instance lock cannot be made");
+    }
+    if (RemoveLeftoverLock()) {
+      continue;
+    }
+    // The lock's holder runs; it may still be starting.
+    if (HandToRunningInstance(handover)) {
       return Claim::kHandedOver;
     }
-    // The lock's holder is still starting, or the lock cannot be made at all.
-    if (lock_.error() == QLockFile::PermissionError || lock_.error() == QLockFile::UnknownError ||
-        clock.elapsed() > deadlineMs) {
-      std::fprintf(stderr, "solvane: no other player answered; playing on its own\n");
-      return Claim::kUnguarded;
+    if (giveUp && giveUp()) {
+      return Claim::kUnguarded;  // the process ends; nothing to say
+    }
+    if (clock.elapsed() > deadlineMs) {
+      return Unguarded("no other player answered");
     }
     QThread::msleep(kRetryMs);
   }
 }
 
-bool SingleInstance::HandToRunningInstance(const QStringList& paths) {
-  if (!IsOwnSocket(path_)) {
+bool SingleInstance::RemoveLeftoverLock() {
+  const auto leftover = [this] {
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (lock_.getLockInfo(&pid, &host, &application)) {
+      // The folder is this machine's alone, so another machine's lock in it
+      // is left from an earlier name of this one or a copied home.
+      return !host.isEmpty() && host != QSysInfo::machineHostName();
+    }
+    const QFileInfo file(lockPath_);
+    return file.exists() &&
+           std::abs(file.lastModified().msecsTo(QDateTime::currentDateTimeUtc())) > kLockWritingMs;
+  };
+  if (!leftover()) {
     return false;
   }
-  const LocalSocket socket = ConnectLocal(EncodedPath(path_), kConnectTimeout);
-  if (!socket.IsOpen()) {
-    return false;
-  }
-  const QByteArray message = Frame(paths);
-  // Only the player's answer says the message was taken: a connection over
-  // the player's limit is accepted by the system but dropped unread.
-  return SendAll(socket, std::span<const char>(message.constData(), message.size()),
-                 kConnectTimeout) &&
-         ReceiveByte(socket, kAnswerTimeout) == kTakenAnswer;
+  // As Qt's own stale-lock removal does: one remover at a time, who looks
+  // again, so a lock made meanwhile by another start is never removed.
+  QLockFile removal(lockPath_ + QStringLiteral(".rmlock"));
+  return removal.tryLock(0) && leftover() && lock_.removeStaleLockFile();
 }
 
-bool SingleInstance::Listen(std::function<void(const QStringList& paths)> receive) {
-  if (path_.isEmpty() || listening_.IsOpen()) {
+bool SingleInstance::HandToRunningInstance(const Handover& handover) {
+  if (reachable_->Path().isEmpty() || InspectPlace(path_) != PlaceEntry::kOwnSocket) {
     return false;
   }
-  const std::string path = EncodedPath(path_);
-  listening_ = ListenLocal(path);
-  if (!listening_.IsOpen() && FitsSocketAddress(path)) {
-    // Nobody answered on the name, so whatever holds it is left over.
-    ::unlink(path.c_str());
-    listening_ = ListenLocal(path);
+  QLocalSocket socket;
+  socket.connectToServer(reachable_->Path());
+  if (!socket.waitForConnected(kConnectTimeoutMs)) {
+    return false;
   }
-  if (!listening_.IsOpen()) {
+  socket.write(FrameHandover(handover));
+  while (socket.bytesToWrite() > 0) {
+    if (!socket.waitForBytesWritten(kConnectTimeoutMs)) {
+      return false;
+    }
+  }
+  // Only the player's answer says the message was taken: a connection over
+  // the player's limit is accepted by the system but dropped unread.
+  const QDeadlineTimer answer(kAnswerTimeoutMs);
+  while (socket.bytesAvailable() == 0) {
+    if (answer.hasExpired() || !socket.waitForReadyRead(static_cast<int>(answer.remainingTime()))) {
+      return false;
+    }
+  }
+  return socket.read(1) == QByteArray(1, kTakenAnswer);
+}
+
+bool SingleInstance::Listen(std::function<void(const Handover&)> receive) {
+  if (!lock_.isLocked() || server_.isListening()) {
+    return false;
+  }
+  const PlaceEntry socket = InspectPlace(path_);
+  const char* failure = nullptr;
+  if (socket == PlaceEntry::kForeign) {
+    failure = "the instance socket's path holds another user's file";
+  } else if (socket == PlaceEntry::kOwnOther && !RemoveOwnLeftover(path_)) {
+    failure = "what lies at the instance socket's path cannot be removed";
+  } else {
+    // Made in a new folder beside its path with access for the user alone,
+    // then moved over whatever socket or file an earlier run left there.
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server_.listen(reachable_->Path())) {
+      failure = "the instance socket cannot listen";
+    }
+  }
+  if (failure != nullptr) {
+    Unguarded(failure);
+    lock_.unlock();  // later starts then play on their own at once
     return false;
   }
   receive_ = std::move(receive);
-  auto watch = std::make_unique<QSocketNotifier>(listening_.Descriptor(), QSocketNotifier::Read);
-  connect(watch.get(), &QSocketNotifier::activated, this, [this] { Accept(); });
-  acceptWatch_ = std::move(watch);
+  connect(&server_, &QLocalServer::newConnection, this, [this] { Accept(); });
   return true;
 }
 
 void SingleInstance::Accept() {
-  for (LocalSocket socket = AcceptLocal(listening_); socket.IsOpen();
-       socket = AcceptLocal(listening_)) {
+  while (QLocalSocket* socket = server_.nextPendingConnection()) {
     if (openConnections_ >= kMaxOpenConnections) {
-      continue;  // closed as it goes
+      socket->abort();
+      socket->deleteLater();
+      continue;
     }
     ++openConnections_;
-    new Connection(*this, std::move(socket));
+    new Connection(*this, socket);
   }
 }
 
+void SingleInstance::Take(const Handover& handover) {
+  if (std::find(takenIds_.begin(), takenIds_.end(), handover.id) != takenIds_.end()) {
+    return;
+  }
+  takenIds_.push_back(handover.id);
+  if (takenIds_.size() > kRememberedHandovers) {
+    takenIds_.pop_front();
+  }
+  if (receive_) {
+    receive_(handover);
+  }
+}
 
 }  // namespace solvane

@@ -13,7 +13,7 @@ PACKAGES=(
   libtag1-dev libicu-dev libuchardet-dev fonts-wine fonts-wqy-microhei
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth desktop-file-utils
-  dbus playerctl
+  dbus libdbus-1-dev playerctl
 )
 
 missing=()

@@ -10,6 +10,8 @@
 #include <QDBusReply>
 #include <QDBusVariant>
 #include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
@@ -19,7 +21,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
+#include <memory>
+#include <vector>
+
+#include <unistd.h>
 
 #include "tests/app/qt_test_support.h"
 
@@ -496,6 +503,99 @@ TEST_F(MprisBusTest, WithoutASessionBusThePlayerRunsAndSaysSoOnce) {
   ASSERT_TRUE(other.waitForFinished(kDeadlineMs));
   const QString errors = QString::fromUtf8(other.readAllStandardError());
   EXPECT_EQ(errors.count(QStringLiteral("no session bus")), 1) << errors.toStdString();
+}
+
+// The state file the player saved at its exit, holding `name` in its
+// playlist.
+bool SavedStateHolds(const QTemporaryDir& dir, const QString& name) {
+  QFile state(dir.filePath(QStringLiteral("solvane.dat")));
+  const QByteArray wideName(reinterpret_cast<const char*>(name.utf16()), name.size() * 2);
+  return state.open(QIODevice::ReadOnly) && state.readAll().contains(wideName);
+}
+
+// Ends `process` with SIGTERM; it must end at once, normally, with its state
+// saved.
+void ExpectTerminationSaves(QProcess& process, const QTemporaryDir& dir) {
+  ASSERT_EQ(::kill(static_cast<pid_t>(process.processId()), SIGTERM), 0);
+  ASSERT_TRUE(process.waitForFinished(kDeadlineMs));
+  EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(process.exitCode(), 0);
+  EXPECT_TRUE(SavedStateHolds(dir, QStringLiteral("first.wav")));
+}
+
+// A session bus that takes every connection and never says a word: the
+// player says so, its window comes up (its event loop answers a later
+// start), and a termination signal saves and ends it at once.
+TEST_F(MprisBusTest, ABusThatNeverAnswersHoldsNeitherTheStartNorTheExit) {
+  QLocalServer silentBus;
+  std::vector<std::unique_ptr<QLocalSocket>> heard;
+  QObject::connect(&silentBus, &QLocalServer::newConnection, [&silentBus, &heard] {
+    while (QLocalSocket* connection = silentBus.nextPendingConnection()) {
+      heard.emplace_back(connection);
+    }
+  });
+  ASSERT_TRUE(silentBus.listen(Path("silent-bus")));
+  const QString address = QStringLiteral("unix:path=") + Path("silent-bus");
+  Start(player, QStringLiteral("instance.socket"), {Path("first.wav")}, address);
+  QString errors;
+  ASSERT_TRUE(WaitFor([&] {
+    errors += QString::fromUtf8(player.readAllStandardError());
+    return errors.contains(QStringLiteral("session bus does not answer")) ||
+           player.state() != QProcess::Running;
+  }));
+  ASSERT_EQ(player.state(), QProcess::Running);
+
+  Start(other, QStringLiteral("instance.socket"), {}, address);
+  ASSERT_TRUE(other.waitForFinished(kDeadlineMs));
+  EXPECT_EQ(other.exitCode(), 0);
+  EXPECT_EQ(player.state(), QProcess::Running);
+  ExpectTerminationSaves(player, dir);
+}
+
+// A bus that answers at the start and then stops (here: stopped by a
+// signal) does not hold the exit.
+TEST_F(MprisBusTest, ABusThatStopsAnsweringDoesNotHoldTheExit) {
+  QProcess daemon;
+  daemon.start(QStringLiteral("dbus-daemon"),
+               {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
+                QStringLiteral("--print-address=1"),
+                QStringLiteral("--address=unix:path=") + Path("own-bus")});
+  ASSERT_TRUE(daemon.waitForStarted());
+  ASSERT_TRUE(WaitFor([&daemon] { return daemon.canReadLine(); }));
+  const QString address = QString::fromUtf8(daemon.readLine()).trimmed();
+  {
+    QDBusConnection ownBus = QDBusConnection::connectToBus(address, QStringLiteral("own-bus"));
+    ASSERT_TRUE(ownBus.isConnected());
+    Start(player, QStringLiteral("instance.socket"), {Path("first.wav")}, address);
+    EXPECT_TRUE(WaitFor([&ownBus] { return ownBus.interface()->isServiceRegistered(kName).value(); }));
+  }
+  QDBusConnection::disconnectFromBus(QStringLiteral("own-bus"));
+
+  ASSERT_EQ(::kill(static_cast<pid_t>(daemon.processId()), SIGSTOP), 0);
+  ExpectTerminationSaves(player, dir);
+  ::kill(static_cast<pid_t>(daemon.processId()), SIGCONT);
+  daemon.kill();
+  daemon.waitForFinished();
+}
+
+// A lock file of another user's at the guard's lock path: the player says
+// it plays without the guard and comes up; it never waits for that lock.
+TEST_F(MprisBusTest, AnotherUsersLockLeavesAPlayerThatSaysSoAndRuns) {
+  if (::geteuid() != 0) {
+    GTEST_SKIP() << "giving a file to another user needs root";
+  }
+  const QString lock = Path("instance.socket.lock");
+  {
+    QFile file(lock);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("1\nsolvane\n\n");
+  }
+  ASSERT_EQ(::chown(QFile::encodeName(lock).constData(), 65534, 65534), 0);
+  Start(player, QStringLiteral("instance.socket"), {Path("first.wav")});
+  ASSERT_TRUE(WaitFor([this] { return bus.interface()->isServiceRegistered(kName).value(); }));
+  EXPECT_TRUE(QString::fromUtf8(player.readAllStandardError())
+                  .contains(QStringLiteral("playing without the single-instance guard")));
+  ExpectTerminationSaves(player, dir);
 }
 
 }  // namespace

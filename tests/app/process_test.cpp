@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -321,6 +323,81 @@ TEST_F(ProcessTest, TwoThousandIdleConnectionsLeaveThePlayerResponsive) {
   const QString name = QStringLiteral("After The Crowd.aif");
   const QByteArray wideName(reinterpret_cast<const char*>(name.utf16()), name.size() * 2);
   EXPECT_TRUE(StateFile().contains(wideName));
+}
+
+}  // namespace
+}  // namespace solvane::testing
+
+namespace solvane::testing {
+namespace {
+
+// Two starts launched together, each with a file; one of them is held up on
+// its way (stopped) until the other is the player, has opened its own file
+// and the join window has passed since: the late one's file still joins.
+TEST_F(ProcessTest, AStartOfTheBurstThatGetsThroughLateStillJoins) {
+  const QStringList names = {QStringLiteral("Own Song.aif"), QStringLiteral("Late Song.aif")};
+  for (const QString& name : names) {
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SOLVANE_SOURCE_DIR "/tests/media/tone.aif"),
+                            dir.filePath(name)));
+  }
+  Prepare(second);
+  second.start(Program(), {dir.filePath(names[1])});
+  ASSERT_TRUE(second.waitForStarted());
+  ASSERT_EQ(::kill(static_cast<pid_t>(second.processId()), SIGSTOP), 0);
+  StartFirst(QStringLiteral("480x800"), {dir.filePath(names[0])});
+  WaitUntilFirstListens();
+  // A start without files is answered on the player's event loop, which
+  // runs once the player has opened its own file.
+  QProcess front;
+  Prepare(front);
+  front.start(Program(), {});
+  ASSERT_TRUE(front.waitForFinished(kStartDeadlineMs));
+  EXPECT_EQ(front.exitCode(), 0);
+  QTest::qWait(2500);  // the join window, counted from when the player opened its file, passes
+
+  ASSERT_EQ(::kill(static_cast<pid_t>(second.processId()), SIGCONT), 0);
+  ASSERT_TRUE(second.waitForFinished(kStartDeadlineMs));
+  EXPECT_EQ(second.exitCode(), 0);
+  ASSERT_EQ(::kill(static_cast<pid_t>(first.processId()), SIGTERM), 0);
+  ASSERT_TRUE(first.waitForFinished(kStartDeadlineMs));
+  const QByteArray saved = StateFile();
+  for (const QString& name : names) {
+    const QByteArray wideName(reinterpret_cast<const char*>(name.utf16()), name.size() * 2);
+    EXPECT_EQ(saved.count(wideName), 1) << name.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace solvane::testing
+
+namespace solvane::testing {
+namespace {
+
+// A start that waits for the player holding the lock (here: this test, whose
+// socket hangs up on every start) ends at once and normally on a
+// termination signal.
+TEST_F(ProcessTest, ATerminationSignalEndsAStartWaitingForThePlayer) {
+  QLockFile held(SocketName() + QStringLiteral(".lock"));
+  ASSERT_TRUE(held.tryLock(0));
+  QLocalServer hangsUp;
+  int knocks = 0;
+  QObject::connect(&hangsUp, &QLocalServer::newConnection, [&hangsUp, &knocks] {
+    while (QLocalSocket* start = hangsUp.nextPendingConnection()) {
+      ++knocks;
+      start->abort();
+      start->deleteLater();
+    }
+  });
+  ASSERT_TRUE(hangsUp.listen(SocketName()));
+  Prepare(first);
+  first.start(Program(), {});
+  ASSERT_TRUE(first.waitForStarted());
+  ASSERT_TRUE(QTest::qWaitFor([&knocks] { return knocks > 0; }, kStartDeadlineMs));
+  ASSERT_EQ(::kill(static_cast<pid_t>(first.processId()), SIGTERM), 0);
+  ASSERT_TRUE(first.waitForFinished(kStartDeadlineMs));
+  EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(first.exitCode(), 0);
+  EXPECT_TRUE(StateFile().isEmpty());  // no window was made, nothing saved
 }
 
 }  // namespace
