@@ -5,8 +5,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QScreen>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QStringList>
 
 #include <cstdint>
@@ -19,7 +17,6 @@
 #include "app/device_screen.h"
 #include "app/forwarded_files.h"
 #include "app/program_folders.h"
-#include "app/qt_deferred_icon_style.h"
 #include "app/qt_engine.h"
 #include "app/qt_exit_signals.h"
 #include "app/qt_main_window.h"
@@ -74,9 +71,6 @@ int main(int argc, char* argv[]) {
   }
 
   QApplication application(argc, argv);
-  // The style the desktop or the command line chose, by name.
-  QApplication::setStyle(
-      new solvane::DeferredIconStyle(QStyleFactory::create(QApplication::style()->name())));
   solvane::SingleInstance instance(solvane::InstanceName());
   const std::vector<std::u16string> commandLinePaths =
       CommandLinePaths(std::span<const char* const>(argv, static_cast<std::size_t>(argc)));

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QEvent>
-#include <QFont>
 #include <QMenu>
 #include <QMenuBar>
 #include <QString>
@@ -10,7 +9,6 @@
 #include <algorithm>
 
 #include "app/menu_layout.h"
-#include "app/qt_menu_bar_style.h"
 
 namespace solvane {
 namespace {
@@ -44,13 +42,20 @@ class MenuWithinWindow final : public QObject {
   QMenuBar* bar_;
 };
 
-}  // namespace
+// The items fill the bar's height, with text sized for it.
+struct MenuBarMetrics {
+  int fontPixels;
+  int verticalPadding;    // above and below each item's text
+  int horizontalPadding;  // either side of it
+};
 
 MenuBarMetrics MenuBarMetricsFor(int height) {
   const int fontPixels = height * 12 / 26;
   return {fontPixels, std::max((height - fontPixels * 3 / 2) / 2, 0), fontPixels / 2};
 }
 
+// An empty bar of `height` pixels, a child of `parent`, drawn by Qt itself
+// (never the desktop's global menu), its menus opening upwards.
 QMenuBar* NewBottomMenuBar(QWidget* parent, int height) {
   auto* bar = new QMenuBar(parent);
   bar->setNativeMenuBar(false);
@@ -61,18 +66,22 @@ QMenuBar* NewBottomMenuBar(QWidget* parent, int height) {
   return bar;
 }
 
+}  // namespace
+
 QMenuBar* CreateMainMenuBar(QWidget* parent, int height, std::function<void(int)> sendCommand) {
   QMenuBar* bar = NewBottomMenuBar(parent, height);
   const MenuBarColour colour;
   const MenuBarMetrics metrics = MenuBarMetricsFor(height);
-  auto* style = new MenuBarStyle({QColor(colour.red, colour.green, colour.blue),
-                                  QColor(187, 203, 215), metrics.verticalPadding,
-                                  metrics.horizontalPadding});
-  style->setParent(bar);
-  bar->setStyle(style);
-  QFont font = bar->font();
-  font.setPixelSize(metrics.fontPixels);
-  bar->setFont(font);
+  bar->setStyleSheet(
+      QStringLiteral("QMenuBar { background-color: rgb(%1, %2, %3); font-size: %4px; }"
+                     "QMenuBar::item { padding: %5px %6px; background: transparent; }"
+                     "QMenuBar::item:selected { background: rgb(187, 203, 215); }")
+          .arg(colour.red)
+          .arg(colour.green)
+          .arg(colour.blue)
+          .arg(metrics.fontPixels)
+          .arg(metrics.verticalPadding)
+          .arg(metrics.horizontalPadding));
   auto* keepInside = new MenuWithinWindow(bar);
   for (const MenuPopup& popup : MainMenu()) {
     QMenu* menu = bar->addMenu(FromLatin1(popup.title));
