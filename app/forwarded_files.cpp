@@ -13,7 +13,7 @@ bool ForwardedFiles::Receive(PlaybackContext& playback, std::span<const std::u16
                      playback.playlist.playlistCount > 0;
   lastSetMs_ = nowMs;
   if (joins) {
-    return AddFiles(playback.playlist, paths) > 0;
+    return AddFiles(playback, paths) > 0;
   }
   const std::int32_t before = playback.playlist.playlistCount;
   OpenFiles(playback, paths);

@@ -26,12 +26,12 @@ bool IsFolderPath(std::u16string_view path) {
 }
 
 // The media files of `folder` (absolute) in listing order.
-void AddFolderEntries(std::u16string folder, std::vector<Entry>& entries) {
+void AddFolderEntries(std::u16string folder, const NameOrder& order, std::vector<Entry>& entries) {
   if (folder.back() != u'/') {
     folder += u'/';
   }
   const auto listing = std::make_unique<BrowserListing>();
-  if (!ReopenBrowserFolder(*listing, folder) || WideView(listing->browserFolder) != folder) {
+  if (!ReopenBrowserFolder(*listing, folder, order) || WideView(listing->browserFolder) != folder) {
     return;
   }
   for (std::int32_t row = 0; row < listing->count; ++row) {
@@ -57,14 +57,14 @@ bool Fits(const Entry& entry) {
 // The entries the paths name, in order: files as named, folders' media files
 // in listing order; relative paths and entries too long for their fields are
 // left out.
-std::vector<Entry> CollectEntries(std::span<const std::u16string> paths) {
+std::vector<Entry> CollectEntries(std::span<const std::u16string> paths, const NameOrder& order) {
   std::vector<Entry> entries;
   for (const std::u16string& path : paths) {
     if (path.empty() || path.front() != u'/') {
       continue;
     }
     if (IsFolderPath(path)) {
-      AddFolderEntries(path, entries);
+      AddFolderEntries(path, order, entries);
     } else {
       AddFileEntry(path, entries);
     }
@@ -90,7 +90,7 @@ std::int32_t Append(Playlist& playlist, const std::vector<Entry>& entries) {
 }  // namespace
 
 bool OpenFiles(PlaybackContext& playback, std::span<const std::u16string> paths) {
-  const std::vector<Entry> entries = CollectEntries(paths);
+  const std::vector<Entry> entries = CollectEntries(paths, playback.shell.ListingOrder());
   if (entries.empty()) {
     return false;
   }
@@ -101,8 +101,8 @@ bool OpenFiles(PlaybackContext& playback, std::span<const std::u16string> paths)
   return StartTrack(playback, 0) == 1;
 }
 
-std::int32_t AddFiles(Playlist& playlist, std::span<const std::u16string> paths) {
-  return Append(playlist, CollectEntries(paths));
+std::int32_t AddFiles(PlaybackContext& playback, std::span<const std::u16string> paths) {
+  return Append(playback.playlist, CollectEntries(paths, playback.shell.ListingOrder()));
 }
 
 }  // namespace solvane

@@ -22,6 +22,6 @@ bool OpenFiles(PlaybackContext& playback, std::span<const std::u16string> paths)
 // Appends what the paths name, as OpenFiles collects it, as the browser's Add
 // mode does: nothing starts and the current entry stays. Stops when the
 // playlist is full; returns how many entries were added.
-std::int32_t AddFiles(Playlist& playlist, std::span<const std::u16string> paths);
+std::int32_t AddFiles(PlaybackContext& playback, std::span<const std::u16string> paths);
 
 }  // namespace solvane

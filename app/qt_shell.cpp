@@ -1,6 +1,7 @@
 #include "app/qt_shell.h"
 
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QString>
 
 #include <chrono>
@@ -54,6 +55,10 @@ void QtShell::ShowError(std::u16string_view caption, std::u16string_view text) {
     return;
   }
   RunMessageBox(QMessageBox::Critical, caption, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+std::u16string QtShell::MusicFolder() const {
+  return QStandardPaths::writableLocation(QStandardPaths::MusicLocation).toStdU16String();
 }
 
 std::uint32_t QtShell::TickMilliseconds() const {

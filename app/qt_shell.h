@@ -9,6 +9,7 @@
 #include <string>
 
 #include "base/shell.h"
+#include "playlist/qt_name_order.h"
 
 class QMessageBox;
 
@@ -33,6 +34,8 @@ class QtShell final : public Shell {
   void ShowError(std::u16string_view caption, std::u16string_view text) override;
   std::u16string ProgramFolder() const override { return programFolder_; }
   std::u16string DataFolder() const override { return dataFolder_; }
+  std::u16string MusicFolder() const override;
+  const NameOrder& ListingOrder() const override { return listingOrder_; }
   ScreenSize PrimaryScreenSize() const override { return screen_; }
   std::uint32_t TickMilliseconds() const override;
 
@@ -54,6 +57,7 @@ class QtShell final : public Shell {
   std::u16string programFolder_;
   std::u16string dataFolder_;
   ScreenSize screen_;
+  CollatedNameOrder listingOrder_;
   // Shows a box owned by the main window and waits for its answer; false
   // when it was dismissed rather than answered.
   bool RunMessageBox(int icon, std::u16string_view caption, std::u16string_view text,

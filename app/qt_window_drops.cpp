@@ -47,7 +47,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
   }
   event->acceptProposedAction();
   PlaybackContext& playback = core_.playback();
-  if (AddFiles(playback.playlist, paths) > 0 && playback.player.playlistShown != 0) {
+  if (AddFiles(playback, paths) > 0 && playback.player.playlistShown != 0) {
     RefreshPlaylistView(playback.playlist, playback.player, playlistView_);
   }
   RepaintAll();

@@ -361,7 +361,8 @@ TEST_F(MainWindowTest, TheMenusOpenTheBrowserAndTheDialogsModally) {
   EXPECT_FALSE(opened.isEmpty());
   EXPECT_EQ(Records().player.addMode, 0);
   // The first opening lists the user's music folder (or home, or the root).
-  EXPECT_EQ(WideView(Records().browser->browserFolder), FirstBrowserFolder(ProcessEnvironment));
+  EXPECT_EQ(WideView(Records().browser->browserFolder),
+            FirstBrowserFolder(window->shell().MusicFolder(), ProcessEnvironment));
 
   for (int id : {kCmdAbout, kCmdOptions, kCmdAddFiles}) {
     opened.clear();

@@ -4,6 +4,7 @@
 #include "app/opened_files.h"
 
 #include "app/forwarded_files.h"
+#include "playlist/qt_name_order.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +53,8 @@ TEST_F(OpenedFilesTest, AFolderOpensItsMediaFilesInListingOrderAndPlaysTheFirst)
     disk.File(name);
   }
   AddOldEntry();
+  const CollatedNameOrder listingOrder{QLocale(QLocale::English)};
+  shell.listingOrder = &listingOrder;
   const std::u16string album = disk.Wide() + u"Album/";
   ASSERT_TRUE(Open({disk.Wide() + u"Album"}));
   EXPECT_EQ(Entries(), (std::vector<std::u16string>{album + u"01 One.mp3", album + u"2 Two.mp3",
@@ -116,8 +119,9 @@ TEST_F(OpenedFilesTest, AddingAppendsWithoutStartingAndStopsWhenFull) {
   disk.File("Album/2 Two.wav");
   disk.File("loose.aif");
   AddOldEntry();
-  EXPECT_EQ(AddFiles(*records.playlist, Paths{disk.Wide() + u"Album", disk.Wide() + u"loose.aif",
-                                          u"relative.mp3"}),
+  PlaybackContext playback = records.ContextWith(media, shell);
+  EXPECT_EQ(AddFiles(playback, Paths{disk.Wide() + u"Album", disk.Wide() + u"loose.aif",
+                                     u"relative.mp3"}),
             3);
   EXPECT_EQ(Entries(), (std::vector<std::u16string>{u"/old/old.mp3", disk.Wide() + u"Album/1 One.mp3",
                                                      disk.Wide() + u"Album/2 Two.wav",
@@ -126,9 +130,9 @@ TEST_F(OpenedFilesTest, AddingAppendsWithoutStartingAndStopsWhenFull) {
   EXPECT_TRUE(media.urls.empty());
 
   records.playlist->playlistCount = kPlaylistCapacity - 1;
-  EXPECT_EQ(AddFiles(*records.playlist, Paths{disk.Wide() + u"Album"}), 1);
+  EXPECT_EQ(AddFiles(playback, Paths{disk.Wide() + u"Album"}), 1);
   EXPECT_EQ(records.playlist->playlistCount, kPlaylistCapacity);
-  EXPECT_EQ(AddFiles(*records.playlist, Paths{disk.Wide() + u"loose.aif"}), 0);
+  EXPECT_EQ(AddFiles(playback, Paths{disk.Wide() + u"loose.aif"}), 0);
 }
 
 class ForwardedFilesTest : public OpenedFilesTest {

@@ -4,12 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <fstream>
-#include <map>
-#include <optional>
 #include <string>
 
+#include "playlist/qt_name_order.h"
 #include "views/browser_flow.h"
 #include "tests/browser/browser_records.h"
 #include "tests/fakes/made_folder.h"
@@ -187,33 +184,6 @@ TEST_F(BrowserFlowTest, AddAllInOpenModeReplacesThePlaylistAndPlaysTheFirstFile)
   EXPECT_EQ(records.view.marked, 0);
 }
 
-// Sets environment variables for one test and puts the old values back.
-class ScopedEnvironment {
- public:
-  void Set(const char* name, const std::string& value) {
-    Remember(name);
-    ::setenv(name, value.c_str(), 1);
-  }
-  void Unset(const char* name) {
-    Remember(name);
-    ::unsetenv(name);
-  }
-  ~ScopedEnvironment() {
-    for (const auto& [name, value] : saved_) {
-      value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
-    }
-  }
-
- private:
-  void Remember(const char* name) {
-    if (saved_.count(name) == 0) {
-      const char* value = std::getenv(name);
-      saved_[name] = value ? std::optional<std::string>(value) : std::nullopt;
-    }
-  }
-  std::map<std::string, std::optional<std::string>> saved_;
-};
-
 // One tap from the first opening plays the user's album from its first track,
 // in track order.
 TEST_F(BrowserFlowTest, TheFirstOpeningListsTheMusicFolderAndAddAllPlaysTheAlbumInOrder) {
@@ -221,11 +191,9 @@ TEST_F(BrowserFlowTest, TheFirstOpeningListsTheMusicFolderAndAddAllPlaysTheAlbum
                            "01 One.mp3"}) {
     disk.File(std::string("home/Songs/") + name);
   }
-  disk.File("home/.config/user-dirs.dirs");
-  std::ofstream(disk.Path() / "home/.config/user-dirs.dirs") << "XDG_MUSIC_DIR=\"$HOME/Songs\"\n";
-  ScopedEnvironment environment;
-  environment.Set("HOME", (disk.Path() / "home").string());
-  environment.Unset("XDG_CONFIG_HOME");
+  records.shell.musicFolder = disk.Wide() + u"home/Songs";
+  const CollatedNameOrder listingOrder{QLocale(QLocale::English)};
+  records.shell.listingOrder = &listingOrder;
 
   BrowserSession session = records.Session(false);
   OpenFileBrowser(session);
