@@ -192,10 +192,12 @@ TEST_F(MprisBusTest, TheDesktopSeesAndSteersThePlayer) {
   EXPECT_TRUE(Get("CanGoNext").toBool());
   EXPECT_TRUE(Get("CanSeek").toBool());
 
-  // Playing on with nothing else changing sends nothing.
-  QTest::qWait(1000);
+  // Playing on with nothing else changing sends nothing: a second and a half
+  // of the player's own ticks, counted on its position, bring no signal.
+  ASSERT_TRUE(WaitFor([this] { return Position() >= 1'000'000; }));
   log.Clear();
-  QTest::qWait(1500);
+  const qlonglong quietFrom = Position();
+  ASSERT_TRUE(WaitFor([&] { return Position() >= quietFrom + 1'500'000; }));
   EXPECT_TRUE(log.changes.isEmpty());
   EXPECT_TRUE(log.seeks.isEmpty());
 
@@ -304,7 +306,9 @@ TEST_F(MprisBusTest, ALyricLineChangeSendsOneSignal) {
   ASSERT_TRUE(WaitFor([this] {
     return Metadata().value(QStringLiteral("xesam:asText")).toString() == QStringLiteral("three");
   }));
-  QTest::qWait(300);
+  // A few more ticks on the same line.
+  const qlonglong threeFrom = Position();
+  ASSERT_TRUE(WaitFor([&] { return Position() >= threeFrom + 300'000; }));
   QStringList lines;
   for (const QVariantMap& change : log.changes) {
     const QVariantMap metadata = qdbus_cast<QVariantMap>(change.value(QStringLiteral("Metadata")));
