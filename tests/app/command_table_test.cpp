@@ -1,8 +1,8 @@
-#include "app/command_table.h"
+#include "app/input/command_table.h"
 
 #include <gtest/gtest.h>
 
-#include "app/command_ids.h"
+#include "app/input/command_ids.h"
 #include "tests/app/core_rig.h"
 
 namespace solvane::testing {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "app/input_context.h"
+#include "app/input/input_context.h"
 #include "base/wide_text.h"
 #include "lyrics/lyric_state.h"
 #include "lyrics/track_info.h"

@@ -1,8 +1,8 @@
-#include "app/device_screen.h"
+#include "app/window/device_screen.h"
 
 #include <gtest/gtest.h>
 
-#include "app/menu_layout.h"
+#include "app/window/menu_layout.h"
 
 namespace solvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/key_input.h"
+#include "app/input/key_input.h"
 
 #include <gtest/gtest.h>
 

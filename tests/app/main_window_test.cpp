@@ -1,4 +1,4 @@
-#include "app/qt_main_window.h"
+#include "app/window/qt_main_window.h"
 
 #include <QAction>
 #include <QMenu>
@@ -17,7 +17,7 @@
 
 #include <memory>
 
-#include "app/command_ids.h"
+#include "app/input/command_ids.h"
 #include "playlist/first_folder.h"
 #include "views/playlist_view_widget.h"
 #include "tests/app/qt_test_support.h"

@@ -1,4 +1,4 @@
-#include "app/mpris_state.h"
+#include "app/desktop/mpris_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/null_media_control.h"
+#include "playback/null_media_control.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Files and folders from the command line open as the browser's Open mode
 // opens them, over real folders the tests make and a scripted engine.
 
-#include "app/opened_files.h"
+#include "views/opened_files.h"
 
-#include "app/forwarded_files.h"
+#include "app/instance/forwarded_files.h"
 #include "playlist/qt_name_order.h"
 
 #include <gtest/gtest.h>

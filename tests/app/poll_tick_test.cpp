@@ -1,4 +1,4 @@
-#include "app/poll_tick.h"
+#include "playback/poll_tick.h"
 
 #include <gtest/gtest.h>
 

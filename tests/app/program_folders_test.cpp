@@ -1,4 +1,4 @@
-#include "app/program_folders.h"
+#include "app/start/program_folders.h"
 
 #include <gtest/gtest.h>
 

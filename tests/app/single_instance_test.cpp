@@ -1,4 +1,4 @@
-#include "app/qt_single_instance.h"
+#include "app/instance/qt_single_instance.h"
 
 #include <QFile>
 #include <QLocalSocket>

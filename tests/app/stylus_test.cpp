@@ -1,4 +1,4 @@
-#include "app/stylus.h"
+#include "app/input/stylus.h"
 
 #include <gtest/gtest.h>
 
