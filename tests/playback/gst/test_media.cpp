@@ -1,4 +1,4 @@
-#include "tests/engine/test_media.h"
+#include "tests/playback/gst/test_media.h"
 
 #include <cmath>
 #include <cstdint>

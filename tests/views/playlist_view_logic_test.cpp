@@ -5,7 +5,7 @@
 
 #include "playlist/playlist_ops.h"
 #include "views/playlist_view_logic.h"
-#include "tests/browser/browser_records.h"
+#include "tests/views/browser_records.h"
 
 namespace solvane::testing {
 namespace {

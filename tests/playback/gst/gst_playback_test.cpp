@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "playback/gst/gst_media_control.h"
-#include "tests/engine/test_media.h"
+#include "tests/playback/gst/test_media.h"
 #include "tests/fakes/watchdog.h"
 
 namespace solvane {

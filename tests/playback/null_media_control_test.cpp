@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "playback/playback_control.h"
-#include "tests/app/core_rig.h"
+#include "tests/fakes/playback_rig.h"
 
 namespace solvane::testing {
 namespace {
 
 TEST(NullMediaControl, RefusesEveryFileSoNothingPlays) {
-  CoreRig rig;
+  PlaybackRig rig;
   NullMediaControl engine;
   PlaybackContext playback{rig.player, *rig.playlist, rig.lyrics, rig.trackInfo,
                            *rig.browser, engine,      rig.shell};

@@ -7,7 +7,7 @@
 
 #include <unistd.h>
 
-#include "tests/app/core_rig.h"
+#include "tests/fakes/playback_rig.h"
 
 namespace solvane::testing {
 namespace {
@@ -24,7 +24,7 @@ class PollTickTest : public ::testing::Test {
     rig.media.calls.clear();
   }
 
-  CoreRig rig;
+  PlaybackRig rig;
 };
 
 TEST_F(PollTickTest, DoesNothingWhileNotPlaying) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/engine/test_media.h"
+#include "tests/playback/gst/test_media.h"
 
 namespace solvane {
 namespace {

@@ -18,7 +18,7 @@
 #include "views/file_browser_dialog.h"
 #include "views/playlist_view_widget.h"
 #include "skin/screen_layout.h"
-#include "tests/browser/browser_records.h"
+#include "tests/views/browser_records.h"
 #include "tests/fakes/made_folder.h"
 #include "tests/fakes/qt_test_support.h"
 

@@ -12,7 +12,7 @@
 #include "base/tenths.h"
 #include "base/wide_text.h"
 #include "playback/gst/gst_media_control.h"
-#include "tests/engine/test_media.h"
+#include "tests/playback/gst/test_media.h"
 
 namespace solvane {
 namespace {

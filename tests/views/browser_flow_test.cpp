@@ -8,7 +8,7 @@
 
 #include "playlist/qt_name_order.h"
 #include "views/browser_flow.h"
-#include "tests/browser/browser_records.h"
+#include "tests/views/browser_records.h"
 #include "tests/fakes/made_folder.h"
 
 namespace solvane::testing {

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "views/file_browser_dialog.h"
-#include "tests/browser/browser_records.h"
+#include "tests/views/browser_records.h"
 #include "tests/fakes/made_folder.h"
 #include "tests/fakes/qt_test_support.h"
 
