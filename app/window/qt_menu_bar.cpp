@@ -1,9 +1,12 @@
 #include "app/window/qt_menu_bar.h"
 
 #include <QAction>
+#include <QColor>
 #include <QEvent>
+#include <QFont>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QString>
 
 #include <algorithm>
@@ -42,18 +45,6 @@ class MenuWithinWindow final : public QObject {
   QMenuBar* bar_;
 };
 
-// The items fill the bar's height, with text sized for it.
-struct MenuBarMetrics {
-  int fontPixels;
-  int verticalPadding;    // above and below each item's text
-  int horizontalPadding;  // either side of it
-};
-
-MenuBarMetrics MenuBarMetricsFor(int height) {
-  const int fontPixels = height * 12 / 26;
-  return {fontPixels, std::max((height - fontPixels * 3 / 2) / 2, 0), fontPixels / 2};
-}
-
 // An empty bar of `height` pixels, a child of `parent`, drawn by Qt itself
 // (never the desktop's global menu), its menus opening upwards.
 QMenuBar* NewBottomMenuBar(QWidget* parent, int height) {
@@ -70,18 +61,21 @@ QMenuBar* NewBottomMenuBar(QWidget* parent, int height) {
 
 QMenuBar* CreateMainMenuBar(QWidget* parent, int height, std::function<void(int)> sendCommand) {
   QMenuBar* bar = NewBottomMenuBar(parent, height);
+  // The application's style draws the bar and its menus in the bar's colour,
+  // the item under the pointer (or open) on a light blue, in text sized for
+  // the bar's height.
   const MenuBarColour colour;
-  const MenuBarMetrics metrics = MenuBarMetricsFor(height);
-  bar->setStyleSheet(
-      QStringLiteral("QMenuBar { background-color: rgb(%1, %2, %3); font-size: %4px; }"
-                     "QMenuBar::item { padding: %5px %6px; background: transparent; }"
-                     "QMenuBar::item:selected { background: rgb(187, 203, 215); }")
-          .arg(colour.red)
-          .arg(colour.green)
-          .arg(colour.blue)
-          .arg(metrics.fontPixels)
-          .arg(metrics.verticalPadding)
-          .arg(metrics.horizontalPadding));
+  QPalette palette = bar->palette();
+  const QColor barColour(colour.red, colour.green, colour.blue);
+  palette.setColor(QPalette::Window, barColour);
+  palette.setColor(QPalette::Button, barColour);
+  palette.setColor(QPalette::Highlight, QColor(187, 203, 215));
+  palette.setColor(QPalette::HighlightedText, palette.color(QPalette::WindowText));
+  bar->setPalette(palette);
+  bar->setAutoFillBackground(true);
+  QFont font = bar->font();
+  font.setPixelSize(height * 12 / 26);
+  bar->setFont(font);
   auto* keepInside = new MenuWithinWindow(bar);
   for (const MenuPopup& popup : MainMenu()) {
     QMenu* menu = bar->addMenu(FromLatin1(popup.title));
