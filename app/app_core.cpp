@@ -1,9 +1,9 @@
 #include "app/app_core.h"
 
-#include "app/command_table.h"
-#include "app/key_input.h"
-#include "app/poll_tick.h"
-#include "app/stylus.h"
+#include "app/input/command_table.h"
+#include "app/input/key_input.h"
+#include "playback/poll_tick.h"
+#include "app/input/stylus.h"
 
 namespace solvane {
 

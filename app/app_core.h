@@ -4,9 +4,9 @@
 // The Qt main window forwards its events here; tests drive it directly.
 
 #include "app/app_records.h"
-#include "app/input_context.h"
+#include "app/input/input_context.h"
 #include "app/skin_startup_services.h"
-#include "app/window_actions.h"
+#include "app/input/window_actions.h"
 #include "playback/playback_control.h"
 
 namespace solvane {

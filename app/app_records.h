@@ -6,7 +6,6 @@
 #include "base/options.h"
 #include "base/player_state.h"
 #include "app/startup.h"
-#include "app/zero_pages.h"
 #include "lyrics/lyric_state.h"
 #include "lyrics/track_info.h"
 #include "base/browser_listing.h"
@@ -18,13 +17,6 @@
 namespace solvane {
 
 struct AppRecords {
-  // The playlist and the browser listing are mostly empty places: until
-  // they are filled they take no memory.
-  AppRecords() {
-    ReleaseZeroPages(playlist.get(), sizeof(Playlist));
-    ReleaseZeroPages(browser.get(), sizeof(BrowserListing));
-  }
-
   PlayerState player;
   std::unique_ptr<Playlist> playlist = std::make_unique<Playlist>();
   LyricState lyrics;

@@ -5,7 +5,7 @@
 #include "app/app_records.h"
 #include "base/shell.h"
 #include "app/startup.h"
-#include "app/window_actions.h"
+#include "app/input/window_actions.h"
 #include "playback/media_control.h"
 #include "skin/skin_images.h"
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "base/options.h"
-#include "app/window_actions.h"
+#include "app/input/window_actions.h"
 #include "playback/playback_control.h"
 
 namespace solvane {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/name_order.h"
+
 namespace solvane {
 
 struct ScreenSize {
@@ -34,6 +36,13 @@ class Shell {
   // The folder the program's data ("wvrc.sv") comes from, ending with '/':
   // the program folder, unless the program is installed.
   virtual std::u16string DataFolder() const { return ProgramFolder(); }
+
+  // The user's music folder as the desktop names it (absolute), or empty
+  // when the desktop names none.
+  virtual std::u16string MusicFolder() const = 0;
+
+  // The order the file browser lists a folder's names in.
+  virtual const NameOrder& ListingOrder() const = 0;
 
   // The size of the device screen (the main window).
   virtual ScreenSize PrimaryScreenSize() const = 0;

@@ -10,7 +10,6 @@
 #include "playlist/file_browser.h"
 #include "playlist/folder_entries.h"
 #include "playlist/file_system_name.h"
-#include "playlist/name_order.h"
 
 namespace solvane {
 
@@ -18,11 +17,11 @@ namespace {
 
 constexpr std::u16string_view kRoot = u"/";
 
-// The folder's entries in name order, the first 200 of them.
-void Enumerate(BrowserListing& listing, const std::string& folder) {
+// The folder's entries in `order`, the first 200 of them.
+void Enumerate(BrowserListing& listing, const std::string& folder, const NameOrder& order) {
   std::vector<FolderEntry> kept = ReadFolderEntries(folder);
-  const auto byName = [](const FolderEntry& left, const FolderEntry& right) {
-    return NameOrderLess(left.name, right.name);
+  const auto byName = [&order](const FolderEntry& left, const FolderEntry& right) {
+    return order.Before(left.name, right.name);
   };
   const std::size_t count =
       std::min(kept.size(), static_cast<std::size_t>(kBrowserListingCapacity));
@@ -39,14 +38,15 @@ void Enumerate(BrowserListing& listing, const std::string& folder) {
 
 // Lists `folder` (ending with '/', longer than the root) through its parent and
 // its last component, as a walk down into it would.
-bool ListFolderFromParent(BrowserListing& listing, std::u16string_view folder) {
+bool ListFolderFromParent(BrowserListing& listing, std::u16string_view folder,
+                          const NameOrder& order) {
   const std::size_t separator = LastSeparator(folder);
   const std::u16string_view parent = folder.substr(0, separator + 1);
   const std::u16string_view component =
       folder.substr(separator + 1, folder.size() - separator - 2);
   const std::u16string previous(WideView(listing.browserFolder));
   WideCopy(listing.browserFolder, parent);
-  if (!ListFolder(listing, component)) {
+  if (!ListFolder(listing, component, order)) {
     WideCopy(listing.browserFolder, previous);
     return false;
   }
@@ -55,7 +55,7 @@ bool ListFolderFromParent(BrowserListing& listing, std::u16string_view folder) {
 
 }  // namespace
 
-bool ListFolder(BrowserListing& listing, std::u16string_view name) {
+bool ListFolder(BrowserListing& listing, std::u16string_view name, const NameOrder& order) {
   std::u16string folder(WideView(listing.browserFolder));
   folder += name;
   if (name != kRoot) {
@@ -70,24 +70,26 @@ bool ListFolder(BrowserListing& listing, std::u16string_view name) {
   }
   WideCopy(listing.browserFolder, folder);
   listing.count = 0;
-  Enumerate(listing, *fileSystemFolder);
+  Enumerate(listing, *fileSystemFolder, order);
   return true;
 }
 
-bool ReopenBrowserFolder(BrowserListing& listing, std::u16string_view firstFolder) {
+bool ReopenBrowserFolder(BrowserListing& listing, std::u16string_view firstFolder,
+                         const NameOrder& order) {
   const std::u16string folder(WideView(listing.browserFolder));
   if (folder.empty()) {
     const bool belowRoot = firstFolder.size() > 2 && firstFolder.front() == u'/' &&
                            firstFolder.back() == u'/';
-    return (belowRoot && ListFolderFromParent(listing, firstFolder)) || ListFolder(listing, kRoot);
+    return (belowRoot && ListFolderFromParent(listing, firstFolder, order)) ||
+           ListFolder(listing, kRoot, order);
   }
   if (folder.size() > 2) {
-    return ListFolderFromParent(listing, folder);
+    return ListFolderFromParent(listing, folder, order);
   }
   return false;
 }
 
-bool UpFolder(BrowserListing& listing) {
+bool UpFolder(BrowserListing& listing, const NameOrder& order) {
   const std::u16string folder(WideView(listing.browserFolder));
   if (folder.size() < 3) {
     return false;
@@ -95,9 +97,9 @@ bool UpFolder(BrowserListing& listing) {
   const std::size_t separator = LastSeparator(folder);
   if (separator == 0) {
     listing.browserFolder[0] = u'\0';
-    return ListFolder(listing, kRoot);
+    return ListFolder(listing, kRoot, order);
   }
-  return ListFolderFromParent(listing, std::u16string_view(folder).substr(0, separator + 1));
+  return ListFolderFromParent(listing, std::u16string_view(folder).substr(0, separator + 1), order);
 }
 
 }  // namespace solvane

@@ -10,7 +10,6 @@
 #include "base/browser_listing.h"
 #include "playlist/file_system_name.h"
 #include "playlist/media_types.h"
-#include "playlist/name_order.h"
 
 namespace solvane {
 namespace {
@@ -60,6 +59,7 @@ std::vector<FolderEntry> ReadFolderEntries(const std::string& folder,
 }
 
 std::vector<std::u16string> ListMediaFiles(std::u16string_view folder, std::size_t limit,
+                                           const NameOrder& order,
                                            const KeepListing& keepListing) {
   const std::optional<std::string> fileSystemFolder = FileSystemName(folder);
   if (!fileSystemFolder) {
@@ -72,8 +72,8 @@ std::vector<std::u16string> ListMediaFiles(std::u16string_view folder, std::size
   std::erase_if(entries, [](const FolderEntry& entry) { return entry.attributes == kAttributeFolder; });
   const std::size_t count = std::min(entries.size(), limit);
   std::partial_sort(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(count),
-                    entries.end(), [](const FolderEntry& left, const FolderEntry& right) {
-                      return NameOrderLess(left.name, right.name);
+                    entries.end(), [&order](const FolderEntry& left, const FolderEntry& right) {
+                      return order.Before(left.name, right.name);
                     });
   std::vector<std::u16string> names;
   names.reserve(count);

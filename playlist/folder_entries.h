@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/name_order.h"
+
 namespace solvane {
 
 struct FolderEntry {
@@ -27,10 +29,11 @@ std::vector<FolderEntry> ReadFolderEntries(const std::string& folder,
                                            const KeepListing& keepListing = {});
 
 // The names of the media files of `folder` (absolute, ending with '/'), in
-// name order (see name_order.h), the first `limit` of them. Nothing for a
+// `order`, the first `limit` of them. Nothing for a
 // folder that cannot be read or whose name has no file-system form, and
 // nothing when `keepListing` stopped the reading.
 std::vector<std::u16string> ListMediaFiles(std::u16string_view folder, std::size_t limit,
+                                           const NameOrder& order,
                                            const KeepListing& keepListing = {});
 
 }  // namespace solvane

@@ -37,7 +37,9 @@ void RefreshViewAfterAdding(BrowserSession& session) {
 BrowserAction EnterFolder(BrowserSession& session, std::int32_t row) {
   // The name is copied out: listing the folder overwrites the entries.
   const std::u16string name(WideView(session.listing.entries[row].name));
-  return ListFolder(session.listing, name) ? BrowserAction::kRelisted : BrowserAction::kNone;
+  return ListFolder(session.listing, name, session.playback.shell.ListingOrder())
+             ? BrowserAction::kRelisted
+             : BrowserAction::kNone;
 }
 
 BrowserAction TakeFile(BrowserSession& session, std::int32_t row) {
@@ -53,7 +55,9 @@ BrowserAction TakeFile(BrowserSession& session, std::int32_t row) {
 }
 
 BrowserAction GoUp(BrowserSession& session) {
-  return UpFolder(session.listing) ? BrowserAction::kRelisted : BrowserAction::kNone;
+  return UpFolder(session.listing, session.playback.shell.ListingOrder())
+             ? BrowserAction::kRelisted
+             : BrowserAction::kNone;
 }
 
 BrowserAction AddAll(BrowserSession& session) {
@@ -91,8 +95,11 @@ constexpr CommandHandler kCommandHandlers[] = {
 
 void OpenFileBrowser(BrowserSession& session) {
   const bool firstOpening = session.listing.browserFolder[0] == u'\0';
+  const Shell& shell = session.playback.shell;
   ReopenBrowserFolder(session.listing,
-                      firstOpening ? FirstBrowserFolder(ProcessEnvironment) : std::u16string(u"/"));
+                      firstOpening ? FirstBrowserFolder(shell.MusicFolder(), ProcessEnvironment)
+                                   : std::u16string(u"/"),
+                      shell.ListingOrder());
 }
 
 BrowserAction TapBrowserRow(BrowserSession& session, std::int32_t row) {

@@ -19,6 +19,7 @@
 #include "base/wide_text.h"
 #include "lyrics/icu_legacy_decoder.h"
 #include "lyrics/lyrics.h"
+#include "tests/fakes/code_unit_order.h"
 
 namespace solvane {
 namespace {
@@ -147,8 +148,13 @@ class NoRepaint : public Shell {
   bool AskYesNo(std::u16string_view, std::u16string_view) override { return false; }
   void ShowError(std::u16string_view, std::u16string_view) override {}
   std::u16string ProgramFolder() const override { return {}; }
+  std::u16string MusicFolder() const override { return {}; }
+  const NameOrder& ListingOrder() const override { return order_; }
   ScreenSize PrimaryScreenSize() const override { return {}; }
   std::uint32_t TickMilliseconds() const override { return 0; }
+
+ private:
+  testing::CodeUnitOrder order_;
 };
 
 void BracketWalkBaseline(benchmark::State& state) {

@@ -15,6 +15,7 @@
 
 #include "base/wide_text.h"
 #include "playlist/folder_entries.h"
+#include "playlist/qt_name_order.h"
 
 namespace {
 
@@ -48,6 +49,12 @@ const BigFolder& Folder() {
   return folder;
 }
 
+// The order the player lists in: the user's locale's collation.
+const solvane::NameOrder& Order() {
+  static const solvane::CollatedNameOrder order;
+  return order;
+}
+
 void BM_EnumerateNamesOnly(benchmark::State& state) {
   Folder();  // made before the timing starts
   for (auto _ : state) {
@@ -63,7 +70,7 @@ BENCHMARK(BM_EnumerateNamesOnly)->Unit(benchmark::kMillisecond);
 
 void BM_ListMediaFilesWhole(benchmark::State& state) {
   for (auto _ : state) {
-    benchmark::DoNotOptimize(solvane::ListMediaFiles(Folder().Wide(), 300));
+    benchmark::DoNotOptimize(solvane::ListMediaFiles(Folder().Wide(), 300, Order()));
   }
 }
 BENCHMARK(BM_ListMediaFilesWhole)->Unit(benchmark::kMillisecond);
@@ -80,7 +87,7 @@ void BM_ListingStopsAfterExitRequest(benchmark::State& state) {
       ending = true;
     });
     benchmark::DoNotOptimize(
-        solvane::ListMediaFiles(Folder().Wide(), 300, [&ending] { return !ending.load(); }));
+        solvane::ListMediaFiles(Folder().Wide(), 300, Order(), [&ending] { return !ending.load(); }));
     const auto returned = std::chrono::steady_clock::now().time_since_epoch().count();
     exitRequest.join();
     const auto took = std::chrono::steady_clock::duration(returned - askedAt.load());

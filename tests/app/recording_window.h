@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/window_actions.h"
+#include "app/input/window_actions.h"
 
 namespace solvane::testing {
 

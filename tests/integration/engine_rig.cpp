@@ -3,7 +3,7 @@
 #include <chrono>
 #include <thread>
 
-#include "app/poll_tick.h"
+#include "playback/poll_tick.h"
 #include "base/wide_text.h"
 
 namespace solvane::testing {

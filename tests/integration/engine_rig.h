@@ -16,7 +16,7 @@
 #include "playback/playback_control.h"
 #include "base/browser_listing.h"
 #include "base/playlist.h"
-#include "tests/engine/test_media.h"
+#include "tests/playback/gst/test_media.h"
 #include "tests/fakes/playback_records.h"
 #include "tests/fakes/recording_shell.h"
 

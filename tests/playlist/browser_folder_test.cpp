@@ -4,12 +4,14 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "playlist/file_browser.h"
+#include "tests/fakes/code_unit_order.h"
 #include "tests/fakes/made_folder.h"
 
 namespace solvane {
@@ -29,7 +31,7 @@ class BrowserFolderTest : public ::testing::Test {
   // Lists the test folder as re-opening the browser there would.
   void ListTestFolder() {
     WideCopy(listing_->browserFolder, folder_.Wide());
-    ASSERT_TRUE(ReopenBrowserFolder(*listing_, u"/"));
+    ASSERT_TRUE(ReopenBrowserFolder(*listing_, u"/", order_));
   }
 
   std::vector<std::u16string> ListedNames() const {
@@ -52,10 +54,11 @@ class BrowserFolderTest : public ::testing::Test {
   std::u16string Folder() const { return std::u16string(WideView(listing_->browserFolder)); }
 
   testing::MadeFolder folder_;
+  testing::CodeUnitOrder order_;
   std::unique_ptr<BrowserListing> listing_ = std::make_unique<BrowserListing>();
 };
 
-TEST_F(BrowserFolderTest, ListsFoldersAndRegularMediaFilesInNameOrder) {
+TEST_F(BrowserFolderTest, ListsFoldersAndRegularMediaFilesInTheOrderGiven) {
   for (const char* name : {"Song.MP3", "song.mp3", "song.mpeg", "song.ogg", "song.txt", "mp3",
                            "Bj\xc3\xb6rk.wma", "\xff\xfe.mp3"}) {
     MakeFile(name);
@@ -69,9 +72,9 @@ TEST_F(BrowserFolderTest, ListsFoldersAndRegularMediaFilesInNameOrder) {
 
   ListTestFolder();
   EXPECT_EQ(Folder(), folder_.Wide());
-  EXPECT_EQ(ListedNames(), (std::vector<std::u16string>{u"Bj\u00f6rk.wma", u"linked folder",
-                                                        u"linked.wav", u"Song.MP3", u"song.mp3",
-                                                        u"song.ogg", u"Sub", u"x.mp3"}));
+  EXPECT_EQ(ListedNames(), (std::vector<std::u16string>{u"Bj\u00f6rk.wma", u"Song.MP3", u"Sub",
+                                                        u"linked folder", u"linked.wav",
+                                                        u"song.mp3", u"song.ogg", u"x.mp3"}));
   for (const std::u16string_view name : {u"x.mp3", u"Sub", u"linked folder"}) {
     const BrowserEntry* entry = Find(name);
     ASSERT_NE(entry, nullptr);
@@ -86,28 +89,33 @@ TEST_F(BrowserFolderTest, ListsFoldersAndRegularMediaFilesInNameOrder) {
   }
 }
 
-// Folders and files mixed, case ignored, numbers by value; the cap keeps the
-// first 200 of the sorted folder, so the names that sort first are all there
-// whatever order the file system gives.
-TEST_F(BrowserFolderTest, SortsByNameBeforeKeepingTheFirst200) {
-  for (const char* name : {"Track 2.mp3", "track 10.mp3", "Track 1.mp3", "b.mp3", "B.mp3", "a.mp3"}) {
-    MakeFile(name, 1);
+// Names from last to first: an order no file system enumerates in.
+class ReversedOrder final : public NameOrder {
+ public:
+  bool Before(std::u16string_view left, std::u16string_view right) const override {
+    return right < left;
   }
-  MakeFolder("Album 3");
-  for (int i = 242; i >= 0; --i) {
-    MakeFile("zz " + std::to_string(i) + ".wav", 1);
-  }
-  ListTestFolder();
+};
 
-  std::vector<std::u16string> expected = {u"a.mp3",       u"Album 3",     u"B.mp3",       u"b.mp3",
-                                          u"Track 1.mp3", u"Track 2.mp3", u"track 10.mp3"};
-  for (int i = 0; expected.size() < kBrowserListingCapacity; ++i) {
-    expected.push_back(Wide("zz " + std::to_string(i) + ".wav"));
+// Folders and files mixed in the order given; the cap keeps the first 200
+// of the sorted folder, so the names that sort first are all there whatever
+// order the file system gives.
+TEST_F(BrowserFolderTest, SortsBeforeKeepingTheFirst200) {
+  std::vector<std::u16string> names;
+  for (int i = 0; i < 243; ++i) {
+    const std::string name = "zz " + std::to_string(i) + (i % 2 == 0 ? ".wav" : "");
+    i % 2 == 0 ? MakeFile(name, 1) : MakeFolder(name);
+    names.push_back(Wide(name));
   }
-  EXPECT_EQ(ListedNames(), expected);
-  ASSERT_NE(Find(u"Album 3"), nullptr);
-  EXPECT_TRUE(IsFolder(*Find(u"Album 3")));
-  EXPECT_EQ(Find(u"zz 193.wav"), nullptr);
+  const ReversedOrder reversed;
+  WideCopy(listing_->browserFolder, folder_.Wide());
+  ASSERT_TRUE(ReopenBrowserFolder(*listing_, u"/", reversed));
+
+  std::sort(names.begin(), names.end(), std::greater<>());
+  names.resize(kBrowserListingCapacity);
+  EXPECT_EQ(ListedNames(), names);
+  ASSERT_NE(Find(u"zz 99"), nullptr);
+  EXPECT_TRUE(IsFolder(*Find(u"zz 99")));
 }
 
 TEST_F(BrowserFolderTest, SizesAreTheLow32BitsOfTheFileSize) {
@@ -125,7 +133,7 @@ TEST_F(BrowserFolderTest, AFolderThatCannotBeReadListsEmptyButIsStillShown) {
   for (const std::u16string_view name : {u"missing", u"plain.mp3"}) {
     ListTestFolder();
     ASSERT_GT(listing_->count, 0);
-    EXPECT_TRUE(ListFolder(*listing_, name));
+    EXPECT_TRUE(ListFolder(*listing_, name, order_));
     EXPECT_EQ(listing_->count, 0);
     EXPECT_EQ(Folder(), folder_.Wide() + std::u16string(name) + u"/");
   }
@@ -142,25 +150,25 @@ TEST_F(BrowserFolderTest, RefusesAFolderWhosePathWouldNotFit) {
   MakeFolder(outer + "/" + tooLong);
 
   WideCopy(listing_->browserFolder, folder_.Wide());
-  ASSERT_TRUE(ListFolder(*listing_, Wide(outer)));
+  ASSERT_TRUE(ListFolder(*listing_, Wide(outer), order_));
   const std::u16string outerFolder = Folder();
   const std::vector<std::u16string> outerNames = ListedNames();
   ASSERT_EQ(outerNames.size(), 2u);
 
-  EXPECT_FALSE(ListFolder(*listing_, Wide(tooLong)));
+  EXPECT_FALSE(ListFolder(*listing_, Wide(tooLong), order_));
   EXPECT_EQ(Folder(), outerFolder);
   EXPECT_EQ(ListedNames(), outerNames);
 
-  EXPECT_TRUE(ListFolder(*listing_, Wide(fits)));
+  EXPECT_TRUE(ListFolder(*listing_, Wide(fits), order_));
   EXPECT_EQ(Folder().size(), kPathField - 1);
 }
 
 TEST_F(BrowserFolderTest, WalksDownFromTheRoot) {
-  ASSERT_TRUE(ListFolder(*listing_, u"/"));
+  ASSERT_TRUE(ListFolder(*listing_, u"/", order_));
   EXPECT_EQ(Folder(), u"/");
   for (const fs::path& component : folder_.Path().relative_path()) {
     ASSERT_NE(Find(Wide(component.string())), nullptr) << component;
-    ASSERT_TRUE(ListFolder(*listing_, Wide(component.string())));
+    ASSERT_TRUE(ListFolder(*listing_, Wide(component.string()), order_));
   }
   EXPECT_EQ(Folder(), folder_.Wide());
 }
@@ -180,7 +188,7 @@ TEST_F(BrowserFolderTest, UpFolderGoesToTheParentAndStopsAtTheRoot) {
   };
   for (const Case& c : cases) {
     WideCopy(listing_->browserFolder, c.from);
-    EXPECT_EQ(UpFolder(*listing_), c.listed) << WideToUtf8(c.from).value_or("");
+    EXPECT_EQ(UpFolder(*listing_, order_), c.listed) << WideToUtf8(c.from).value_or("");
     EXPECT_EQ(Folder(), c.to);
   }
 }
@@ -190,9 +198,9 @@ TEST_F(BrowserFolderTest, UpFolderListsTheParentFolder) {
   MakeFile("a.mp3");
   ListTestFolder();
   const std::vector<std::u16string> names = ListedNames();
-  ASSERT_TRUE(ListFolder(*listing_, u"Sub"));
+  ASSERT_TRUE(ListFolder(*listing_, u"Sub", order_));
   EXPECT_EQ(listing_->count, 0);
-  ASSERT_TRUE(UpFolder(*listing_));
+  ASSERT_TRUE(UpFolder(*listing_, order_));
   EXPECT_EQ(Folder(), folder_.Wide());
   EXPECT_EQ(ListedNames(), names);
 }
@@ -202,13 +210,13 @@ TEST_F(BrowserFolderTest, ReopeningShowsTheFolderWhereTheBrowserWasLeft) {
   ListTestFolder();
   ASSERT_EQ(ListedNames(), std::vector<std::u16string>{u"a.mp3"});
   MakeFile("b.mp3");
-  ASSERT_TRUE(ReopenBrowserFolder(*listing_, u"/"));
+  ASSERT_TRUE(ReopenBrowserFolder(*listing_, u"/", order_));
   EXPECT_EQ(Folder(), folder_.Wide());
   EXPECT_EQ(ListedNames(), (std::vector<std::u16string>{u"a.mp3", u"b.mp3"}));
 }
 
 TEST_F(BrowserFolderTest, ReopeningAtTheRootKeepsTheRootListing) {
-  ASSERT_TRUE(ReopenBrowserFolder(*listing_, u"/"));
+  ASSERT_TRUE(ReopenBrowserFolder(*listing_, u"/", order_));
   EXPECT_EQ(Folder(), u"/");
   const std::string top = folder_.Path().relative_path().begin()->string();
   ASSERT_NE(Find(Wide(top)), nullptr);
@@ -216,26 +224,26 @@ TEST_F(BrowserFolderTest, ReopeningAtTheRootKeepsTheRootListing) {
 
   listing_->count = 1;
   WideCopy(listing_->entries[0].name, u"kept as it was");
-  EXPECT_FALSE(ReopenBrowserFolder(*listing_, folder_.Wide()));
+  EXPECT_FALSE(ReopenBrowserFolder(*listing_, folder_.Wide(), order_));
   EXPECT_EQ(ListedNames(), std::vector<std::u16string>{u"kept as it was"});
 }
 
 TEST_F(BrowserFolderTest, TheFirstOpeningListsTheFirstFolderAndUpFolderClimbsToTheRoot) {
   folder_.File("Music/Album/01.mp3", 1);
   folder_.File("Music/song.mp3", 1);
-  ASSERT_TRUE(ReopenBrowserFolder(*listing_, folder_.Wide() + u"Music/"));
+  ASSERT_TRUE(ReopenBrowserFolder(*listing_, folder_.Wide() + u"Music/", order_));
   EXPECT_EQ(Folder(), folder_.Wide() + u"Music/");
   EXPECT_EQ(ListedNames(), (std::vector<std::u16string>{u"Album", u"song.mp3"}));
 
   // Later openings reopen where the browser was left, not the first folder.
-  ASSERT_TRUE(ListFolder(*listing_, u"Album"));
-  ASSERT_TRUE(ReopenBrowserFolder(*listing_, folder_.Wide() + u"Music/"));
+  ASSERT_TRUE(ListFolder(*listing_, u"Album", order_));
+  ASSERT_TRUE(ReopenBrowserFolder(*listing_, folder_.Wide() + u"Music/", order_));
   EXPECT_EQ(Folder(), folder_.Wide() + u"Music/Album/");
 
   const fs::path below = folder_.Path().relative_path();
   const auto depth = std::distance(below.begin(), below.end());
   int climbs = 0;
-  while (UpFolder(*listing_)) {
+  while (UpFolder(*listing_, order_)) {
     ++climbs;
   }
   EXPECT_EQ(Folder(), u"/");
@@ -245,7 +253,7 @@ TEST_F(BrowserFolderTest, TheFirstOpeningListsTheFirstFolderAndUpFolderClimbsToT
 TEST_F(BrowserFolderTest, AFirstFolderThatIsNotAFolderPathListsTheRoot) {
   for (const std::u16string_view first : {u"", u"/", u"Music/", u"/Music"}) {
     listing_->browserFolder[0] = u'\0';
-    ASSERT_TRUE(ReopenBrowserFolder(*listing_, first));
+    ASSERT_TRUE(ReopenBrowserFolder(*listing_, first, order_));
     EXPECT_EQ(Folder(), u"/");
   }
 }

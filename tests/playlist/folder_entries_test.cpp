@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "playlist/file_browser.h"
+#include "playlist/qt_name_order.h"
 #include "tests/fakes/made_folder.h"
 #include "tests/fakes/media_folder_names.h"
 
@@ -26,7 +27,7 @@ class FolderEntriesTest : public ::testing::Test {
   std::vector<std::u16string> BrowserNames() {
     const auto listing = std::make_unique<BrowserListing>();
     WideCopy(listing->browserFolder, folder_.Wide());
-    EXPECT_TRUE(ListFolder(*listing, u"music"));
+    EXPECT_TRUE(ListFolder(*listing, u"music", order_));
     std::vector<std::u16string> names;
     for (std::int32_t i = 0; i < listing->count; ++i) {
       names.emplace_back(WideView(listing->entries[i].name));
@@ -35,6 +36,8 @@ class FolderEntriesTest : public ::testing::Test {
   }
 
   testing::MadeFolder folder_;
+  // The numbers in the names order them whatever the locale.
+  CollatedNameOrder order_{QLocale(QLocale::English)};
 };
 
 TEST_F(FolderEntriesTest, EveryMediaEndingInEitherCaseIsListedInNameOrder) {
@@ -46,7 +49,7 @@ TEST_F(FolderEntriesTest, EveryMediaEndingInEitherCaseIsListedInNameOrder) {
   }
   const std::vector<std::u16string> expected = testing::EveryMediaEndingName();
   EXPECT_EQ(BrowserNames(), expected);
-  EXPECT_EQ(ListMediaFiles(Music(), 300), expected);
+  EXPECT_EQ(ListMediaFiles(Music(), 300, order_), expected);
 }
 
 TEST_F(FolderEntriesTest, ThreeHundredFiftyFilesGiveTheBrowserTwoHundredAndAnOpenItsLimit) {
@@ -56,7 +59,7 @@ TEST_F(FolderEntriesTest, ThreeHundredFiftyFilesGiveTheBrowserTwoHundredAndAnOpe
   const std::vector<std::u16string> browser = BrowserNames();
   ASSERT_EQ(browser.size(), 200u);
   EXPECT_EQ(browser.back(), u"t200.ogg");
-  const std::vector<std::u16string> opened = ListMediaFiles(Music(), 300);
+  const std::vector<std::u16string> opened = ListMediaFiles(Music(), 300, order_);
   ASSERT_EQ(opened.size(), 300u);
   EXPECT_EQ(opened.front(), u"t1.ogg");
   EXPECT_EQ(opened.back(), u"t300.ogg");
@@ -68,11 +71,11 @@ TEST_F(FolderEntriesTest, ReadingStopsWhenAskedAndUnreadableFoldersGiveNothing) 
   }
   int asked = 0;
   const std::vector<std::u16string> stopped =
-      ListMediaFiles(Music(), 300, [&asked] { return ++asked <= 10; });
+      ListMediaFiles(Music(), 300, order_, [&asked] { return ++asked <= 10; });
   EXPECT_TRUE(stopped.empty());
   EXPECT_EQ(asked, 12);  // ten entries read, the eleventh refused, and once more after
-  EXPECT_TRUE(ListMediaFiles(folder_.Wide() + u"missing/", 300).empty());
-  EXPECT_TRUE(ListMediaFiles(u"/\xd800/", 300).empty());
+  EXPECT_TRUE(ListMediaFiles(folder_.Wide() + u"missing/", 300, order_).empty());
+  EXPECT_TRUE(ListMediaFiles(u"/\xd800/", 300, order_).empty());
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/qt_main_window.h"
+#include "app/window/qt_main_window.h"
 #include "tests/app/qt_test_support.h"
 #include "tests/fakes/fake_media_control.h"
 

@@ -1,0 +1,158 @@
+#pragma once
+// The main window: it stands for the handheld's whole screen. The face is
+// drawn in its upper part, the menu bar lies along its bottom, a 100 ms timer
+// runs the poll tick, and every mouse, key and menu event goes to the
+// application core. It also carries out what the core asks of a window.
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "app/app_core.h"
+#include "app/window/qt_shell.h"
+#include "app/input/window_actions.h"
+#include "face/face_damage.h"
+#include "face/face_overlays.h"
+#include "face/qt_fonts.h"
+#include "lyrics/icu_legacy_decoder.h"
+#include "playback/gst/taglib_embedded_lyrics.h"
+#include "skin/qt_skin_images.h"
+
+class QMenuBar;
+
+namespace solvane {
+
+class PlaylistViewWidget;
+
+struct MainWindowSettings {
+  std::u16string programFolder;  // the user's files; ends with '/'
+  ScreenSize screen;             // the device screen the window stands for
+  // Blanks the display; the default asks the desktop to.
+  std::function<void()> turnScreenOff;
+  // Whether the window shows itself during the start-up, before a last file
+  // starts, instead of waiting for the caller's show().
+  bool showBeforeTrackStart = false;
+  // Where "wvrc.sv" is read from, ending with '/'; empty: the program folder.
+  std::u16string dataFolder = {};
+};
+
+class MainWindow final : public QWidget, public WindowActions {
+ public:
+  MainWindow(MediaControl& media, MainWindowSettings settings);
+  ~MainWindow() override;
+
+  // The start-up initialisation; on success the poll timer runs. False when
+  // the start was abandoned or the window was closed meanwhile: the shutdown
+  // has then run and the window must not be shown.
+  bool Start();
+
+  // A second start of the program asks for this window: shown in its normal
+  // state, raised and active, no longer kept above other windows.
+  void BringToFront();
+
+  // Asks for a repaint of the parts of the face whose drawing changed since
+  // the last request; RepaintAll asks for all of it.
+  void RepaintChangedParts();
+  void RepaintAll();
+
+  // Files and folders from outside (the desktop's OpenUri) opened as the
+  // command line's are, and shown (qt_window_drops.cpp).
+  void OpenFilesFromOutside(std::span<const std::u16string> paths);
+  // After the playlist changed other than through the window (files handed
+  // over by a later start): the playlist view, when shown, lists it afresh,
+  // and the whole face is repainted.
+  void ShowPlaylistChange();
+
+  // The path every way of ending takes: the menu's Exit, the desktop's close
+  // button and the termination signals.
+  void ExitProgram();
+
+  // One poll tick, run by the poll timer: the records move on, and what
+  // they changed is painted and shown before it returns.
+  void PollAndShow();
+
+  AppCore& core() { return core_; }
+  QtShell& shell() { return shell_; }
+  bool PollTimerActive() const { return pollTimer_.isActive(); }
+  // The 100 ms tick; whatever follows the records connects to its timeout.
+  QTimer& PollTimer() { return pollTimer_; }
+  bool CollapsedToMenuBar() const { return collapsed_; }
+  PlaylistViewWidget* PlaylistView() const { return playlistView_; }
+  QMenuBar* MenuBar() const { return menuBar_; }
+  int FaceHeight() const { return faceHeight_; }
+
+  // WindowActions
+  void ShowBeforeTrackStart() override;
+  void ShowFileBrowser() override;
+  void ShowAboutDialog() override;
+  void ShowOptionsDialog() override;
+  void StopPollTimer() override;
+  void CloseMainWindow() override;
+  void MinimizeMainWindow() override;
+  WindowRect MainWindowRect() override;
+  void CollapseToMenuBar() override;
+  void RestoreWindow(const WindowRect& rect) override;
+  void TurnScreenOff() override;
+  void CreatePlaylistView() override;
+  void DestroyPlaylistView() override;
+  PlaylistRows* PlaylistViewRows() override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  // Files and folders dropped on the window are added as "Add Files" adds
+  // them (qt_window_drops.cpp).
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void PlaceMenuBar(bool collapsed);
+  // Readies the lyric lines the next paints draw once this paint is on
+  // screen: right after it for a tick's paint, else from the event loop.
+  void ReadyLinesAheadAfterThisPaint();
+  void ReadyLinesAhead();
+  void SetKeptAbove(bool above);
+  int Scale() const;
+
+  MainWindowSettings settings_;
+  int startScale_;
+  int faceHeight_;
+  int menuHeight_;
+  QtShell shell_;
+  QtSkinImages images_;
+  IcuLegacyDecoder lyricDecoder_;
+  TaglibEmbeddedLyrics embeddedLyrics_;
+  AppCore core_;
+  QTimer pollTimer_;
+  QMenuBar* menuBar_ = nullptr;
+  PlaylistViewWidget* playlistView_ = nullptr;
+  FaceFrame FrameWith(FacePaintState& paintState);
+  // The image this paint goes to, when it is the window's own pixels at one
+  // device pixel each with the window at its top left; null otherwise.
+  QImage* WindowPixels() const;
+
+  // The frame off screen, for paints that do not go to the window's pixels.
+  QImage frame_;
+  QtFontCache fonts_;
+  // The blink toggle as the last requested repaint left it, and as that
+  // paint starts from; the steps that paint draws, which the frame shows
+  // once it has run.
+  FacePaintState paintState_;
+  FacePaintState paintStateForPaint_;
+  std::vector<DrawStep> requestedSteps_;
+  bool linesAheadQueued_ = false;
+  bool showingTick_ = false;   // a tick's paint runs
+  bool linesAheadDue_ = false;  // that paint wants the lines ahead readied
+  bool collapsed_ = false;
+};
+
+}  // namespace solvane
