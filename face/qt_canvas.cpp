@@ -13,8 +13,6 @@ QRect QRectOf(const TextRect& rect) {
 QtCanvas::QtCanvas(QPainter& painter, QtFontCache& fonts, const QRegion& region)
     : painter_(painter), fonts_(fonts), region_(region) {}
 
-QtCanvas::~QtCanvas() { fonts_.EndPaint(); }
-
 void QtCanvas::CopyBitmap(const Bitmap& source, int sourceX, int sourceY, int width, int height,
                           int destX, int destY) {
   const auto* bitmap = dynamic_cast<const QtBitmap*>(&source);
@@ -55,12 +53,11 @@ void PaintFace(QPainter& painter, const FaceFrame& frame, QtFontCache& fonts,
   for (const QRect& rect : region) {
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
-    {
-      QtCanvas canvas(painter, fonts, rect);
-      ComposeFrame(canvas, frame);
-    }
+    QtCanvas canvas(painter, fonts, rect);
+    ComposeFrame(canvas, frame);
     painter.restore();
   }
+  fonts.EndPaint();
 }
 
 }  // namespace solvane

@@ -19,12 +19,11 @@ QRect QRectOf(const TextRect& rect);
 
 class QtCanvas final : public Canvas {
  public:
-  // Paints with `painter` until destroyed, then tells `fonts` the paint
-  // ended. `region` is where the paint shows (the painter is clipped to it):
-  // what lies wholly outside it is skipped, and text there is not shaped.
-  // Bitmaps given to it must be QtBitmaps; any other kind is skipped.
+  // Paints with `painter`. `region` is where the paint shows (the painter
+  // is clipped to it): what lies wholly outside it is skipped, and text there
+  // is not shaped. Bitmaps given to it must be QtBitmaps; any other kind is
+  // skipped.
   QtCanvas(QPainter& painter, QtFontCache& fonts, const QRegion& region);
-  ~QtCanvas() override;
 
   QtCanvas(const QtCanvas&) = delete;
   QtCanvas& operator=(const QtCanvas&) = delete;
@@ -42,8 +41,10 @@ class QtCanvas final : public Canvas {
   QRegion region_;
 };
 
-// Composes the whole frame of the face with `painter`, which stands at the
-// client origin, within `region` only (nothing outside it is touched).
+// One paint: composes the whole frame of the face with `painter`, which
+// stands at the client origin, within `region` only (nothing outside it is
+// touched), then lets the font cache drop the lines the frame no longer
+// shows.
 void PaintFace(QPainter& painter, const FaceFrame& frame, QtFontCache& fonts,
                const QRegion& region);
 

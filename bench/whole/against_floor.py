@@ -24,6 +24,7 @@ xdotool. Run from the source folder after a build:
 import argparse
 import os
 import shutil
+import signal
 import statistics
 import subprocess
 import sys
@@ -115,7 +116,9 @@ def run_measured(command, env, seconds):
             child.returncode = status
             return usage.ru_utime + usage.ru_stime, usage.ru_maxrss
         time.sleep(0.05)
-    child.terminate()
+    # Not child.terminate(): it polls first, and a child that ended at that
+    # moment would be reaped there, its accounting lost to wait4.
+    os.kill(child.pid, signal.SIGTERM)
     _, _, usage = os.wait4(child.pid, 0)
     child.returncode = 0
     return usage.ru_utime + usage.ru_stime, usage.ru_maxrss
