@@ -49,7 +49,10 @@ void QtCanvas::DrawText(std::u16string_view text, const TextRect& rect, const Te
 void PaintFace(QPainter& painter, const FaceFrame& frame, QtFontCache& fonts,
                const QRegion& region) {
   // Rectangle by rectangle: under a plain rectangular clip QPainter copies
-  // and blends whole rows at a time.
+  // and blends whole rows at a time, where a clip of several rectangles goes
+  // span by span. A new current line (two row bands) costs 2.2 block copies
+  // of the frame so, 2.7 under the clip of both (1.25x, and 1.6x in time, as
+  // Qt spreads long span lists over threads; paint_bench).
   for (const QRect& rect : region) {
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
