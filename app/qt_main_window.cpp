@@ -160,7 +160,9 @@ void MainWindow::ShowOptionsDialog() {
 void MainWindow::StopPollTimer() { pollTimer_.stop(); }
 
 void MainWindow::PollAndShow() {
+  ticking_ = true;
   core_.Tick();
+  ticking_ = false;
   // The tick has finished changing the records (the end of a list may halt
   // after its repaint was asked for), so what it changed is known now.
   AskForChangedParts();
@@ -240,7 +242,9 @@ QRect MainWindow::FaceRect() {
 }
 
 void MainWindow::RepaintChangedParts() {
-  if (std::exchange(changesQueued_, true)) {
+  // A tick's requests are answered when the tick returns, without a pass of
+  // the event loop of their own.
+  if (ticking_ || std::exchange(changesQueued_, true)) {
     return;
   }
   QMetaObject::invokeMethod(

@@ -132,6 +132,7 @@ class MainWindow final : public QWidget, public WindowActions {
   FacePaintState paintState_;  // as the last paint left it
   FaceLook askedLook_;         // what the face shows once the paints asked for have run
   bool changesQueued_ = false;
+  bool ticking_ = false;  // PollAndShow runs the tick
   bool collapsed_ = false;
 };
 
