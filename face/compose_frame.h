@@ -16,7 +16,8 @@
 
 namespace solvane {
 
-// Everything one paint reads, and the A-B blink toggle it advances.
+// Everything one paint reads. The paint advances the A-B blink toggle
+// (AdvanceAbBlink) before it composes; composing only reads it.
 struct FaceFrame {
   const ScreenLayout& layout;
   const SkinBitmaps& bitmaps;
@@ -26,7 +27,7 @@ struct FaceFrame {
   const TrackInfo& trackInfo;
   const StartScreenLines& startScreen;
   std::int32_t volume;  // GetVolume: 80 when the engine cannot say
-  FacePaintState& paintState;
+  const FacePaintState& paintState;
 };
 
 // The face image at the client origin, screen width x screen height, taken

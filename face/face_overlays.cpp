@@ -73,24 +73,14 @@ class SpriteDrawer {
   int scale_;
 };
 
-bool ShowsPauseSymbol(const PlayerState& player) {
-  return player.trackLoaded != 0 && player.playing != 0 && player.paused == 0;
+bool ShowsAbIcon(const PlayerState& player, const FacePaintState& state) {
+  return player.abActive != 0 &&
+         (player.abStage == 2 || (player.abStage == 1 && state.abBlinkToggle != 0));
 }
 
-// Whether this paint draws the A-B icon; flips the blink toggle while only the
-// A mark is set.
-bool AbIconThisPaint(const PlayerState& player, FacePaintState& state) {
-  if (player.abActive == 0) {
-    return false;
-  }
-  if (player.abStage == 2) {
-    return true;
-  }
-  if (player.abStage == 1) {
-    state.abBlinkToggle = state.abBlinkToggle != 0 ? 0 : 1;
-    return state.abBlinkToggle != 0;
-  }
-  return false;
+TextRect AreaOf(const Sprite& sprite, int scale, int destY, int extraX = 0) {
+  const int left = sprite.destX * scale + extraX;
+  return {left, destY, left + sprite.width * scale, destY + sprite.height * scale};
 }
 
 void DrawPressedOverlay(SpriteDrawer& drawer, const FaceRows& rows, const PlayerState& player) {
@@ -104,6 +94,20 @@ void DrawPressedOverlay(SpriteDrawer& drawer, const FaceRows& rows, const Player
 }
 
 }  // namespace
+
+bool ShowsPauseSymbol(const PlayerState& player) {
+  return player.trackLoaded != 0 && player.playing != 0 && player.paused == 0;
+}
+
+bool AbIconBlinks(const PlayerState& player) {
+  return player.abActive != 0 && player.abStage == 1;
+}
+
+void AdvanceAbBlink(const PlayerState& player, FacePaintState& state) {
+  if (AbIconBlinks(player)) {
+    state.abBlinkToggle = state.abBlinkToggle != 0 ? 0 : 1;
+  }
+}
 
 int VolumeKnobOffset(std::int32_t volume, int skinScale) {
   const int knobWidth = 9 * skinScale;
@@ -125,10 +129,23 @@ int SeekKnobOffset(std::int32_t playPosition, std::int32_t trackDuration, int sk
   return static_cast<int>(std::clamp<std::int64_t>(offset, 0, 240 * skinScale));
 }
 
+TextRect VolumeKnobArea(const ScreenLayout& layout, std::int32_t volume) {
+  return AreaOf(kVolumeKnob, layout.skinScale, FaceRowFor(layout, kVolumeKnobRowBase),
+                VolumeKnobOffset(volume, layout.skinScale));
+}
+
+TextRect SeekKnobArea(const ScreenLayout& layout, const PlayerState& player) {
+  return AreaOf(kSeekKnob, layout.skinScale, FaceRowFor(layout, kSeekKnobRowBase),
+                SeekKnobOffset(player.playPosition, player.trackDuration, layout.skinScale));
+}
+
+TextRect AbIconArea(const ScreenLayout& layout) {
+  return AreaOf(kAbIcon, layout.skinScale, layout.faceRows.abIconRow);
+}
+
 void DrawFaceOverlays(Canvas& canvas, const ScreenLayout& layout, const Bitmap* spriteSheet,
-                      const PlayerState& player, std::int32_t volume, FacePaintState& state) {
-  // The blink goes on with the paints even when there is nothing to draw.
-  const bool abIcon = AbIconThisPaint(player, state);
+                      const PlayerState& player, std::int32_t volume,
+                      const FacePaintState& state) {
   if (spriteSheet == nullptr) {
     return;
   }
@@ -147,7 +164,7 @@ void DrawFaceOverlays(Canvas& canvas, const ScreenLayout& layout, const Bitmap* 
   if (player.muted != 0) {
     drawer.Draw(kMuteIcon, rows.muteIconRow);
   }
-  if (abIcon) {
+  if (ShowsAbIcon(player, state)) {
     drawer.Draw(kAbIcon, rows.abIconRow);
   }
   for (const ModeIcon& icon : kModeIcons) {

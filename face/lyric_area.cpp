@@ -43,11 +43,4 @@ void DrawLyricArea(Canvas& canvas, const LyricAreaSources& sources) {
   DrawTimeText(canvas, layout, player);
 }
 
-std::vector<LineAhead> LyricAreaLinesAhead(const LyricAreaSources& sources) {
-  if (!ShowsLyricRows(sources.player)) {
-    return {};
-  }
-  return LyricLinesAhead(sources.layout, sources.lyrics);
-}
-
 }  // namespace solvane

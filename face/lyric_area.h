@@ -2,10 +2,8 @@
 // All text of the face: the content of the lyric area and the time text.
 
 #include "base/player_state.h"
-#include <vector>
 
 #include "face/canvas.h"
-#include "face/lyric_rows.h"
 #include "lyrics/lyric_state.h"
 #include "lyrics/track_info.h"
 #include "skin/screen_layout.h"
@@ -27,9 +25,5 @@ struct LyricAreaSources {
 // start screen or the chosen entry's name while no track is loaded. Then the
 // time text, always.
 void DrawLyricArea(Canvas& canvas, const LyricAreaSources& sources);
-
-// The lines the lyric rows are about to draw (see LyricLinesAhead); none
-// while the area shows something else.
-std::vector<LineAhead> LyricAreaLinesAhead(const LyricAreaSources& sources);
 
 }  // namespace solvane

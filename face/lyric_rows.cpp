@@ -6,7 +6,6 @@
 #include "face/text_rows.h"
 #include "face/text_styles.h"
 #include "lyrics/lyric_text.h"
-#include "lyrics/lyrics.h"
 
 namespace solvane {
 
@@ -65,23 +64,6 @@ void DrawLyricRows(Canvas& canvas, const ScreenLayout& layout, const LyricState&
   } else {
     DrawPlainLayout(canvas, layout, lyrics);
   }
-}
-
-std::vector<LineAhead> LyricLinesAhead(const ScreenLayout& layout, const LyricState& lyrics) {
-  const int rows = std::max(layout.lyricRows, 0);
-  const int first = lyrics.headerShown != 0 ? 0 : lyrics.currentLine + 1;
-  if (lyrics.headerShown == 0 && first < rows - kRowsKeptBelowHighlight) {
-    return {};
-  }
-  std::vector<LineAhead> ahead;
-  for (int slot = first; slot < std::min(first + rows, kLyricWindowSlots); ++slot) {
-    std::u16string text = SlotText(lyrics, slot);
-    if (!text.empty()) {
-      ahead.push_back({std::move(text), slot == first ? CurrentLineStyle(layout.skinScale)
-                                                      : RowTextStyle(layout.skinScale)});
-    }
-  }
-  return ahead;
 }
 
 }  // namespace solvane

@@ -1,49 +1,32 @@
 #pragma once
-// The canvas on a QPainter over a QImage frame, for one paint. The only place
-// that draws into the frame: bitmaps and text, both with QPainter; text from
-// the lines kept shaped in the font cache.
+// The canvas on a QPainter, for one paint. The only place that draws the
+// face: bitmaps and text, both with QPainter; text from the lines kept
+// shaped in the font cache.
 
-#include <QImage>
 #include <QPainter>
-#include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <string_view>
 
 #include "face/canvas.h"
-#include "face/face_damage.h"
+#include "face/compose_frame.h"
 #include "face/qt_fonts.h"
 
 namespace solvane {
 
-// Where the canvas puts `text` drawn in `rect`: its shaped line, the pen's
-// start on the baseline, and the pixels its ink can touch within its reach
-// (see TextReach) and `within` (the frame, or the part of it a paint is
-// clipped to). The ink area is empty, and the line null, for text that
-// leaves no ink there; text whose reach misses `within` is not shaped.
-struct TextPlacement {
-  QtTextLine* line = nullptr;
-  QPoint baseline;
-  QRect ink;
-};
-TextPlacement PlaceText(QtFontCache& fonts, std::u16string_view text, const TextRect& rect,
-                        const TextStyle& style, TextAlignment alignment, const QRect& within);
-
-// The ink area of a recorded text step on a frame of `frameRect`, as the
-// canvas would draw it: the text area ChangedAreas wants.
-TextRect TextInkAreaOf(QtFontCache& fonts, const DrawnText& text, const QRect& frameRect);
+// The same rectangle as Qt holds rectangles.
+QRect QRectOf(const TextRect& rect);
 
 class QtCanvas final : public Canvas {
  public:
-  // Paints into `frame` until destroyed; then tells `fonts` the paint ended.
-  // Bitmaps given to it must be QtBitmaps; any other kind is skipped.
-  QtCanvas(QImage& frame, QtFontCache& fonts);
-  ~QtCanvas() override;
+  // Paints with `painter`. `region` is where the paint shows (the painter
+  // is clipped to it): what lies wholly outside it is skipped, and text there
+  // is not shaped. Bitmaps given to it must be QtBitmaps; any other kind is
+  // skipped.
+  QtCanvas(QPainter& painter, QtFontCache& fonts, const QRegion& region);
 
   QtCanvas(const QtCanvas&) = delete;
   QtCanvas& operator=(const QtCanvas&) = delete;
-
-  // Leaves everything outside `rect` alone until the next ClipTo.
-  void ClipTo(const QRect& rect);
 
   void CopyBitmap(const Bitmap& source, int sourceX, int sourceY, int width, int height, int destX,
                   int destY) override;
@@ -53,11 +36,16 @@ class QtCanvas final : public Canvas {
                 TextAlignment alignment) override;
 
  private:
-  QPainter painter_;
+  QPainter& painter_;
   QtFontCache& fonts_;
-  QRect frameRect_;
-  QRect clip_;
-  bool clipped_ = false;
+  QRegion region_;
 };
+
+// One paint: composes the whole frame of the face with `painter`, which
+// stands at the client origin, within `region` only (nothing outside it is
+// touched), then lets the font cache drop the lines the frame no longer
+// shows.
+void PaintFace(QPainter& painter, const FaceFrame& frame, QtFontCache& fonts,
+               const QRegion& region);
 
 }  // namespace solvane

@@ -9,7 +9,6 @@
 #include <functional>
 #include <optional>
 #include <utility>
-#include <vector>
 
 #include "face/qt_cell_metrics.h"
 
@@ -87,54 +86,23 @@ QRgb RgbOf(const TextStyle& style) {
   return qRgb(style.colour.red, style.colour.green, style.colour.blue);
 }
 
-QtTextLine& QtFontCache::ShapedLine(std::u16string_view text, const TextStyle& style) {
+const QtTextLine* QtFontCache::Line(std::u16string_view text, const TextStyle& style,
+                                    bool shape) {
   const std::size_t font = FontIndex(style);
-  auto [entry, added] = lines_.try_emplace(LineKey{std::u16string(text), font});
-  Line& line = entry->second;
-  if (added) {
-    line.shaped = ShapeTextLine(text, fonts_[font].font);
-  }
-  line.lastPaint = paint_;
-  return line.shaped;
-}
-
-void QtFontCache::ReadyInkFor(std::span<const LineAhead> lines) {
-  struct Wanted {
-    QtTextLine* line;
-    QRgb colour;
-  };
-  std::vector<Wanted> wanted;
-  wanted.reserve(lines.size());
-  for (const LineAhead& line : lines) {
-    wanted.push_back({&ShapedLine(line.text, line.style), RgbOf(line.style)});
-  }
-  std::vector<QRgb> colours;
-  for (auto& [key, line] : lines_) {
-    colours.clear();
-    for (const Wanted& want : wanted) {
-      if (want.line == &line.shaped) {
-        colours.push_back(want.colour);
-      }
+  LineKey key{std::u16string(text), font};
+  auto found = lines_.find(key);
+  if (found == lines_.end()) {
+    if (!shape) {
+      return nullptr;
     }
-    line.shaped.KeepInkOnlyIn(colours);
+    found = lines_.emplace(std::move(key), KeptLine{ShapeTextLine(text, fonts_[font].font)}).first;
   }
-  for (const Wanted& want : wanted) {
-    want.line->PrepareInk(want.colour);
-  }
-}
-
-qsizetype QtFontCache::InkBytes() const {
-  qsizetype bytes = 0;
-  for (const auto& [key, line] : lines_) {
-    bytes += line.shaped.InkBytes();
-  }
-  return bytes;
+  found->second.lastPaint = paint_;
+  return &found->second.shaped;
 }
 
 void QtFontCache::EndPaint() {
-  std::erase_if(lines_, [this](const auto& entry) {
-    return paint_ - entry.second.lastPaint >= kLinePaintsKept;
-  });
+  std::erase_if(lines_, [this](const auto& entry) { return entry.second.lastPaint != paint_; });
   ++paint_;
 }
 

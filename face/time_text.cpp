@@ -42,4 +42,10 @@ void DrawTimeText(Canvas& canvas, const ScreenLayout& layout, const PlayerState&
                   TextAlignment::kRight);
 }
 
+TextRect TimeTextArea(const ScreenLayout& layout) {
+  const int top = FaceRowFor(layout, kTimeRowBase);
+  return TextReach({0, top, layout.screenWidth, layout.clientHeight},
+                   TimeTextStyle(layout.skinScale).cellHeight);
+}
+
 }  // namespace solvane

@@ -19,4 +19,7 @@ std::u16string FormatMinutesSeconds(std::int32_t tenths);
 // duration ending at x = 240 x s, on the time row.
 void DrawTimeText(Canvas& canvas, const ScreenLayout& layout, const PlayerState& player);
 
+// Where the time text's glyphs can reach: the time row, across the face.
+TextRect TimeTextArea(const ScreenLayout& layout);
+
 }  // namespace solvane

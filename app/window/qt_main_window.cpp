@@ -21,7 +21,6 @@
 #include "app/window/qt_application_icon.h"
 #include "app/window/qt_menu_bar.h"
 #include "face/qt_canvas.h"
-#include "face/qt_frame.h"
 #include "views/file_browser_dialog.h"
 #include "views/playlist_view_widget.h"
 #include "skin/dialogs/about_dialog.h"
@@ -162,17 +161,12 @@ void MainWindow::ShowOptionsDialog() {
 void MainWindow::StopPollTimer() { pollTimer_.stop(); }
 
 void MainWindow::PollAndShow() {
+  ticking_ = true;
   core_.Tick();
-  // The repaint the tick asked for is painted and shown now, in this pass of
-  // the event loop, not in a pass of its own: a lyric line may change on
-  // every tick, and each pass is a wake-up more. Then, with the paint on
-  // screen, the lines ahead are readied, again without a pass of their own.
-  showingTick_ = true;
-  QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
-  showingTick_ = false;
-  if (std::exchange(linesAheadDue_, false)) {
-    ReadyLinesAhead();
-  }
+  ticking_ = false;
+  // The tick has finished changing the records (the end of a list may halt
+  // after its repaint was asked for), so what it changed is known now.
+  AskForChangedParts();
 }
 
 void MainWindow::CloseMainWindow() { close(); }
@@ -236,102 +230,72 @@ PlaylistRows* MainWindow::PlaylistViewRows() { return playlistView_; }
 
 // --- events -------------------------------------------------------------------------
 
-FaceFrame MainWindow::FrameWith(FacePaintState& paintState) {
+FaceFrame MainWindow::Frame() {
   AppRecords& records = core_.records();
   return {records.layout,      records.bitmaps,          records.options,
           records.player,      records.lyrics,           records.trackInfo,
-          records.startScreen, GetVolume(core_.media()), paintState};
+          records.startScreen, GetVolume(core_.media()), paintState_};
+}
+
+QRect MainWindow::FaceRect() {
+  const ScreenLayout& layout = core_.records().layout;
+  return {0, 0, layout.screenWidth, layout.clientHeight};
 }
 
 void MainWindow::RepaintChangedParts() {
-  if (core_.records().layout.screenWidth <= 0) {
-    update();
+  // A tick's requests are answered when the tick returns, without a pass of
+  // the event loop of their own.
+  if (ticking_ || std::exchange(changesQueued_, true)) {
     return;
   }
-  FacePaintState next = paintState_;
-  std::vector<DrawStep> steps = RecordFace(FrameWith(next));
-  // Text is measured by its ink, shaped in the fonts the paint will draw it
-  // with; the font cache lets go of lines only as paints end, so a window
-  // that is not shown (and not painted) measures by the text's reach.
-  TextInkArea inkArea;
-  if (windowHandle() != nullptr && windowHandle()->isExposed()) {
-    const ScreenLayout& layout = core_.records().layout;
-    inkArea = [this, client = QRect(0, 0, layout.screenWidth, layout.clientHeight)](
-                  const DrawnText& text) { return TextInkAreaOf(fonts_, text, client); };
-  }
-  const QRegion changed = RegionOf(ChangedAreas(requestedSteps_, steps, inkArea));
-  paintStateForPaint_ = paintState_;
-  paintState_ = next;
-  requestedSteps_ = std::move(steps);
-  if (!changed.isEmpty()) {
-    update(changed);
-  }
-}
-
-void MainWindow::RepaintAll() {
-  requestedSteps_.clear();
-  update();
-}
-
-QImage* MainWindow::WindowPixels() const {
-  if (sharedPainter() != nullptr) {
-    return nullptr;
-  }
-  QPoint offset;
-  QPaintDevice* device = redirected(&offset);
-  if (device == nullptr || device->devType() != QInternal::Image || !offset.isNull()) {
-    return nullptr;
-  }
-  auto* image = static_cast<QImage*>(device);
-  const bool plainPixels = image->format() == QImage::Format_RGB32 ||
-                           image->format() == QImage::Format_ARGB32_Premultiplied;
-  return plainPixels && image->devicePixelRatio() == 1.0 ? image : nullptr;
-}
-
-void MainWindow::paintEvent(QPaintEvent* event) {
-  if (core_.records().layout.screenWidth <= 0) {
-    QPainter(this).fillRect(rect(), Qt::black);
-    return;
-  }
-  // Only the damaged region is composed again. On the window's own pixels
-  // when the paint goes to them: no frame is kept beside them.
-  FacePaintState paintState = paintStateForPaint_;
-  if (QImage* pixels = WindowPixels()) {
-    frame_ = QImage();  // out of date from now on
-    PaintFrameOnto(FrameWith(paintState), *pixels, fonts_, event->region());
-    ReadyLinesAheadAfterThisPaint();
-    return;
-  }
-  // Elsewhere (a scaled screen, the widget drawn into a picture), through a
-  // frame off screen, copied a block per rectangle.
-  PaintFrame(FrameWith(paintState), frame_, fonts_, event->region());
-  QPainter painter(this);
-  CopyRegion(painter, frame_, event->region());
-  ReadyLinesAheadAfterThisPaint();
-}
-
-void MainWindow::ReadyLinesAheadAfterThisPaint() {
-  if (showingTick_) {
-    linesAheadDue_ = true;  // PollAndShow readies them once the paint is shown
-    return;
-  }
-  if (linesAheadQueued_) {
-    return;
-  }
-  linesAheadQueued_ = true;
-  // Queued, so it runs after Qt has put this paint on the screen.
   QMetaObject::invokeMethod(
       this,
       [this] {
-        linesAheadQueued_ = false;
-        ReadyLinesAhead();
+        changesQueued_ = false;
+        AskForChangedParts();
       },
       Qt::QueuedConnection);
 }
 
-void MainWindow::ReadyLinesAhead() {
-  FacePaintState paintState = paintStateForPaint_;
-  PrepareLinesAhead(FrameWith(paintState), fonts_);
+void MainWindow::RepaintAll() {
+  askedLook_ = LookOf(Frame());
+  update();
+}
+
+void MainWindow::AskForChangedParts() {
+  FaceLook look = LookOf(Frame());
+  const FaceChanges changes = ChangedFaceAreas(askedLook_, look);
+  askedLook_ = std::move(look);
+  if (changes.whole) {
+    update(FaceRect());
+    return;
+  }
+  for (const TextRect& area : changes.areas) {
+    update(QRectOf(area));
+  }
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  if (core_.records().layout.screenWidth <= 0) {
+    painter.fillRect(rect(), Qt::black);
+    return;
+  }
+  // Records changed since the last request are asked for now: this paint
+  // draws them where it reaches, a further paint everywhere else.
+  AskForChangedParts();
+  // The blink flips when this paint draws the whole icon; a paint that
+  // leaves the icon, or part of it, alone draws it as it stands.
+  const QRect iconRect = QRectOf(AbIconArea(core_.records().layout));
+  if ((event->region() & iconRect) == QRegion(iconRect)) {
+    AdvanceAbBlink(core_.records().player, paintState_);
+  }
+  PaintFace(painter, Frame(), fonts_, event->region() & FaceRect());
+  // A face laid out smaller than the window (a screen accepted as 240 x 320)
+  // leaves the rest black.
+  for (const QRect& rest : event->region() - FaceRect()) {
+    painter.fillRect(rest, Qt::black);
+  }
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

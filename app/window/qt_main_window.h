@@ -4,19 +4,18 @@
 // runs the poll tick, and every mouse, key and menu event goes to the
 // application core. It also carries out what the core asks of a window.
 
-#include <QImage>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "app/app_core.h"
 #include "app/window/qt_shell.h"
 #include "app/input/window_actions.h"
-#include "face/face_damage.h"
+#include "face/compose_frame.h"
+#include "face/face_changes.h"
 #include "face/face_overlays.h"
 #include "face/qt_fonts.h"
 #include "lyrics/icu_legacy_decoder.h"
@@ -55,8 +54,9 @@ class MainWindow final : public QWidget, public WindowActions {
   // state, raised and active, no longer kept above other windows.
   void BringToFront();
 
-  // Asks for a repaint of the parts of the face whose drawing changed since
-  // the last request; RepaintAll asks for all of it.
+  // Asks Qt to repaint the parts of the face that changed since the last
+  // request, once the records are done changing: from the event loop, after
+  // the event that asked has been handled. RepaintAll asks for all of it.
   void RepaintChangedParts();
   void RepaintAll();
 
@@ -72,9 +72,13 @@ class MainWindow final : public QWidget, public WindowActions {
   // button and the termination signals.
   void ExitProgram();
 
-  // One poll tick, run by the poll timer: the records move on, and what
-  // they changed is painted and shown before it returns.
+  // One poll tick, run by the poll timer: the records move on, and Qt is
+  // asked to repaint what they changed.
   void PollAndShow();
+
+  // The frame the next paint composes, with the blink toggle as the last
+  // paint left it.
+  FaceFrame Frame();
 
   AppCore& core() { return core_; }
   QtShell& shell() { return shell_; }
@@ -116,10 +120,10 @@ class MainWindow final : public QWidget, public WindowActions {
 
  private:
   void PlaceMenuBar(bool collapsed);
-  // Readies the lyric lines the next paints draw once this paint is on
-  // screen: right after it for a tick's paint, else from the event loop.
-  void ReadyLinesAheadAfterThisPaint();
-  void ReadyLinesAhead();
+  // Compares what the face shows now with the last look asked for and asks
+  // Qt to repaint where they differ.
+  void AskForChangedParts();
+  QRect FaceRect();
   void SetKeptAbove(bool above);
   int Scale() const;
 
@@ -135,23 +139,11 @@ class MainWindow final : public QWidget, public WindowActions {
   QTimer pollTimer_;
   QMenuBar* menuBar_ = nullptr;
   PlaylistViewWidget* playlistView_ = nullptr;
-  FaceFrame FrameWith(FacePaintState& paintState);
-  // The image this paint goes to, when it is the window's own pixels at one
-  // device pixel each with the window at its top left; null otherwise.
-  QImage* WindowPixels() const;
-
-  // The frame off screen, for paints that do not go to the window's pixels.
-  QImage frame_;
   QtFontCache fonts_;
-  // The blink toggle as the last requested repaint left it, and as that
-  // paint starts from; the steps that paint draws, which the frame shows
-  // once it has run.
-  FacePaintState paintState_;
-  FacePaintState paintStateForPaint_;
-  std::vector<DrawStep> requestedSteps_;
-  bool linesAheadQueued_ = false;
-  bool showingTick_ = false;   // a tick's paint runs
-  bool linesAheadDue_ = false;  // that paint wants the lines ahead readied
+  FacePaintState paintState_;  // as the last paint left it
+  FaceLook askedLook_;         // what the face shows once the paints asked for have run
+  bool changesQueued_ = false;
+  bool ticking_ = false;  // PollAndShow runs the tick
   bool collapsed_ = false;
 };
 

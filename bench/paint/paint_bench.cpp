@@ -2,15 +2,13 @@
 // beside their baseline: one block copy of a 480 x 696 image into the frame,
 // the cost of showing a whole frame.
 //
-// A repaint goes as in the main window: the face's drawing steps are
-// recorded, compared with the last ones, text measured by its ink, and only
-// the changed region is composed again, onto the window's own pixels (the
-// "screen" image). Between repaints the next page's lines are readied when
-// the next line turns the page, as the window does once a paint is on screen
-// (untimed in the repaint rows, timed on a row of its own). The rows: the
-// clock's tick (the play time only), a new current line, a page turn as the
-// song plays on, a jump to another part of the song (every line new, nothing
-// ready); and a whole frame.
+// A repaint goes as in the main window: what the face shows is compared with
+// the last look, and the whole frame is composed again within the changed
+// region only, onto an image that stands for the window's backing store. The
+// rows: the clock's tick (the play time only), a new current line, a page
+// turn as the song plays on, a jump to another part of the song (every line
+// new); and a whole frame with its lines kept shaped, and with every line
+// shaped anew (what keeping the shaped lines buys).
 
 #include <benchmark/benchmark.h>
 
@@ -24,10 +22,9 @@
 #include <vector>
 
 #include "base/wide_text.h"
-#include "face/face_damage.h"
+#include "face/face_changes.h"
 #include "face/qt_canvas.h"
 #include "face/qt_fonts.h"
-#include "face/qt_frame.h"
 #include "lyrics/lyrics.h"
 #include "skin/qt_bitmap.h"
 
@@ -115,26 +112,28 @@ void BM_BlockCopyBaseline(benchmark::State& state) {
 }
 BENCHMARK(BM_BlockCopyBaseline);
 
-// The main window's side: the steps it shows, and the window's own pixels the
-// changed region is composed onto.
+// The main window's side: the look it last asked for, and the backing store
+// the changed region is composed onto.
 struct ShownFace {
-  void ReadyLinesAhead(PaintScene& scene) { PrepareLinesAhead(scene.Frame(), fonts); }
-
   void Repaint(PaintScene& scene) {
-    std::vector<DrawStep> steps = RecordFace(scene.Frame());
-    const QRect client = screen.rect();
-    const QRegion changed =
-        RegionOf(ChangedAreas(shown, steps, [this, &client](const DrawnText& text) {
-          return TextInkAreaOf(fonts, text, client);
-        }));
-    shown = std::move(steps);
-    PaintFrameOnto(scene.Frame(), screen, fonts, changed);
+    FaceLook look = LookOf(scene.Frame());
+    const FaceChanges changes = ChangedFaceAreas(shown, look);
+    shown = std::move(look);
+    QRegion changed;
+    if (changes.whole) {
+      changed = screen.rect();
+    }
+    for (const TextRect& area : changes.areas) {
+      changed += QRectOf(area);
+    }
+    QPainter painter(&screen);
+    PaintFace(painter, scene.Frame(), fonts, changed);
     rectCount = changed.rectCount();
   }
 
   QtFontCache fonts;
   QImage screen = QImage(480, 696, QImage::Format_RGB32);
-  std::vector<DrawStep> shown;
+  FaceLook shown;
   int rectCount = 0;
 };
 
@@ -161,53 +160,22 @@ void BM_RepaintClockTick(benchmark::State& state) {
 BENCHMARK(BM_RepaintClockTick);
 
 void BM_RepaintNewCurrentLine(benchmark::State& state) {
-  RepaintAfter(state, [](benchmark::State& timing, PaintScene& scene, ShownFace& face) {
-    timing.PauseTiming();
-    face.ReadyLinesAhead(scene);
-    timing.ResumeTiming();
+  RepaintAfter(state, [](benchmark::State&, PaintScene& scene, ShownFace&) {
     scene.NextCurrentLine();
   });
 }
 BENCHMARK(BM_RepaintNewCurrentLine);
 
-// The highlight reaches the last row it may stand in, and the window readies
-// the next page once that paint is on screen.
-void ShowLastHighlightRow(PaintScene& scene, ShownFace& face) {
-  scene.lyrics.currentLine = scene.layout.lyricRows - kRowsKeptBelowHighlight - 1;
-  face.Repaint(scene);
-  face.ReadyLinesAhead(scene);
-}
-
 void BM_RepaintPageTurn(benchmark::State& state) {
-  qsizetype inkBytes = 0;
-  RepaintAfter(state, [&inkBytes](benchmark::State& timing, PaintScene& scene, ShownFace& face) {
+  RepaintAfter(state, [](benchmark::State& timing, PaintScene& scene, ShownFace& face) {
     timing.PauseTiming();
-    ShowLastHighlightRow(scene, face);
-    inkBytes = face.fonts.InkBytes();
+    scene.lyrics.currentLine = scene.layout.lyricRows - kRowsKeptBelowHighlight - 1;
+    face.Repaint(scene);
     scene.TurnPage();
     timing.ResumeTiming();
   });
-  state.counters["ink_kib"] = static_cast<double>(inkBytes) / 1024.0;  // kept before a turn
 }
 BENCHMARK(BM_RepaintPageTurn);
-
-// What the window does once the highlight stands in its last row: the next
-// page's lines shaped and rendered, off the page turn's paint.
-void BM_LinesAheadBeforePageTurn(benchmark::State& state) {
-  PaintScene scene;
-  ShownFace face;
-  face.Repaint(scene);
-  for (auto _ : state) {
-    state.PauseTiming();
-    scene.TurnPage();
-    face.Repaint(scene);
-    scene.lyrics.currentLine = scene.layout.lyricRows - kRowsKeptBelowHighlight - 1;
-    face.Repaint(scene);
-    state.ResumeTiming();
-    face.ReadyLinesAhead(scene);
-  }
-}
-BENCHMARK(BM_LinesAheadBeforePageTurn);
 
 // A jump to another part of the song: every line new and none ready.
 void BM_RepaintAllNewLines(benchmark::State& state) {
@@ -220,13 +188,19 @@ void BM_RepaintAllNewLines(benchmark::State& state) {
 }
 BENCHMARK(BM_RepaintAllNewLines);
 
+// The whole frame, as a paint Qt asks for (an expose, a focus-in) draws it.
+void PaintWholeFrame(PaintScene& scene, QtFontCache& fonts, QImage& frame) {
+  QPainter painter(&frame);
+  PaintFace(painter, scene.Frame(), fonts, frame.rect());
+}
+
 void BM_PaintFrame480x800(benchmark::State& state) {
   PaintScene scene;
   QtFontCache fonts;
-  QImage frame;
+  QImage frame(480, 696, QImage::Format_RGB32);
   for (auto _ : state) {
     scene.player.playPosition += 10;
-    PaintFrame(scene.Frame(), frame, fonts);
+    PaintWholeFrame(scene, fonts, frame);
     benchmark::DoNotOptimize(frame.constBits());
   }
 }
@@ -236,14 +210,14 @@ BENCHMARK(BM_PaintFrame480x800);
 void BM_PaintFrame480x800NewLines(benchmark::State& state) {
   PaintScene scene;
   QtFontCache fonts;
-  QImage frame;
+  QImage frame(480, 696, QImage::Format_RGB32);
   int page = 0;
   for (auto _ : state) {
     state.PauseTiming();
     scene.FillLyricWindow(++page);
     state.ResumeTiming();
     scene.player.playPosition += 10;
-    PaintFrame(scene.Frame(), frame, fonts);
+    PaintWholeFrame(scene, fonts, frame);
     benchmark::DoNotOptimize(frame.constBits());
   }
 }

@@ -15,6 +15,8 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
+#include <QRegion>
 #include <QString>
 #include <QTemporaryDir>
 #include <cstddef>
@@ -151,7 +153,8 @@ void DrawAsTheProgramDoes(const Bitmap& bitmap, int screenMode) {
   QImage frame(layout.screenWidth, layout.clientHeight, QImage::Format_RGB32);
   frame.fill(Qt::black);
   {
-    QtCanvas canvas(frame, fonts);
+    QPainter painter(&frame);
+    QtCanvas canvas(painter, fonts, QRegion(frame.rect()));
     PlaceFaceImage(canvas, layout, bitmap);
     PlaceBackgroundImage(canvas, layout, bitmap);
   }

@@ -18,8 +18,10 @@ class OverlaysTest : public ::testing::Test {
  protected:
   explicit OverlaysTest(int mode = kScreenMode240x320) : records(mode) {}
 
+  // The overlays of one paint, which advances the blink before it draws.
   std::vector<RecordedCopy> Draw(std::int32_t volume = 80) {
     records.canvas.copies.clear();
+    AdvanceAbBlink(records.player, state);
     DrawFaceOverlays(records.canvas, records.layout, &sprites, records.player, volume, state);
     return records.canvas.copies;
   }
@@ -168,6 +170,19 @@ TEST_F(OverlaysTest, ModeIconsAreDrawnInTheirOrder) {
                               }));
 }
 
+// Drawing alone never flips the blink: a paint flips it once, however many
+// times it composes.
+TEST_F(OverlaysTest, DrawingReadsTheBlinkWithoutFlippingIt) {
+  records.player.abActive = 1;
+  records.player.abStage = 1;
+  state.abBlinkToggle = 1;
+  for (int draw = 0; draw < 3; ++draw) {
+    DrawFaceOverlays(records.canvas, records.layout, &sprites, records.player, 80, state);
+  }
+  EXPECT_EQ(state.abBlinkToggle, 1);
+  EXPECT_EQ(records.canvas.copies.size(), 3u * 3u);  // two knobs and the icon each time
+}
+
 TEST_F(OverlaysTest, AbIconBlinksWhileOnlyAIsMarked) {
   records.player.abActive = 1;
   records.player.abStage = 1;
@@ -203,6 +218,7 @@ TEST_F(OverlaysTest, MissingSpriteSheetDrawsNothingButTheBlinkGoesOn) {
   records.player.abActive = 1;
   records.player.abStage = 1;
   records.player.repeat = 1;
+  AdvanceAbBlink(records.player, state);
   DrawFaceOverlays(records.canvas, records.layout, nullptr, records.player, 80, state);
   EXPECT_TRUE(records.canvas.copies.empty());
   EXPECT_EQ(state.abBlinkToggle, 1);

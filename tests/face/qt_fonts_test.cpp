@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
-#include <string_view>
-#include <vector>
 
 #include "face/text_styles.h"
 #include "tests/face/gui_environment.h"
@@ -24,73 +22,32 @@ TEST(QtFontCacheTest, FontsAreMadeOncePerStyleAndStayPut) {
   EXPECT_EQ(fonts.FontFor(TimeTextStyle(2)).weight(), QFont::Normal);
 }
 
-TEST(QtFontCacheTest, LineShapedInAPaintIsKeptForTheNext) {
+TEST(QtFontCacheTest, LineShapedInAPaintIsKeptWhilePaintsAskForIt) {
   QtFontCache fonts;
-  const QtTextLine* first = &fonts.ShapedLine(u"a lyric line", RowTextStyle(1));
+  const QtTextLine* line = fonts.Line(u"a lyric line", RowTextStyle(1), true);
+  ASSERT_NE(line, nullptr);
+  EXPECT_GT(line->Advance(), 0);
   fonts.EndPaint();
-  EXPECT_EQ(&fonts.ShapedLine(u"a lyric line", RowTextStyle(1)), first);
-  EXPECT_GT(first->Advance(), 0);
-}
-
-TEST(QtFontCacheTest, LinesTheLastPaintsDidNotDrawAreDropped) {
-  QtFontCache fonts;
-  fonts.ShapedLine(u"kept", RowTextStyle(1));
-  const QtTextLine* dropped = &fonts.ShapedLine(u"dropped", RowTextStyle(1));
+  // A paint that leaves the line's place alone asks without shaping: kept.
+  EXPECT_EQ(fonts.Line(u"a lyric line", RowTextStyle(1), false), line);
   fonts.EndPaint();
-  // Paints that draw only part of the face leave the line alone for a while.
-  for (unsigned paint = 1; paint < kLinePaintsKept; ++paint) {
-    fonts.ShapedLine(u"kept", RowTextStyle(1));
-    fonts.EndPaint();
-  }
-  EXPECT_EQ(fonts.LineCount(), 2u);
-  EXPECT_EQ(&fonts.ShapedLine(u"dropped", RowTextStyle(1)), dropped);  // drawn again: kept on
-  for (unsigned paint = 0; paint <= kLinePaintsKept; ++paint) {
-    fonts.ShapedLine(u"kept", RowTextStyle(1));
-    fonts.EndPaint();
-  }
-  EXPECT_EQ(fonts.LineCount(), 1u);
-  for (unsigned paint = 0; paint < kLinePaintsKept; ++paint) {
-    fonts.EndPaint();
-  }
+  EXPECT_EQ(fonts.Line(u"a lyric line", RowTextStyle(1), true), line);
+  fonts.EndPaint();
+  // A paint that did not ask for it at all: the line has left the face.
+  fonts.EndPaint();
   EXPECT_EQ(fonts.LineCount(), 0u);
+  EXPECT_EQ(fonts.Line(u"a lyric line", RowTextStyle(1), false), nullptr);
 }
 
 TEST(QtFontCacheTest, SameTextInAnotherFontIsAnotherLineButNotInAnotherColour) {
   QtFontCache fonts;
-  const QtTextLine& small = fonts.ShapedLine(u"00:00", TimeTextStyle(1));
-  const QtTextLine& large = fonts.ShapedLine(u"00:00", TimeTextStyle(2));
-  const QtTextLine& row = fonts.ShapedLine(u"a lyric line", RowTextStyle(1));
-  EXPECT_EQ(&fonts.ShapedLine(u"a lyric line", CurrentLineStyle(1)), &row);
+  const QtTextLine* small = fonts.Line(u"00:00", TimeTextStyle(1), true);
+  const QtTextLine* large = fonts.Line(u"00:00", TimeTextStyle(2), true);
+  const QtTextLine* row = fonts.Line(u"a lyric line", RowTextStyle(1), true);
+  EXPECT_EQ(fonts.Line(u"a lyric line", CurrentLineStyle(1), true), row);
+  EXPECT_NE(small, large);
+  EXPECT_LT(small->Advance(), large->Advance());
   EXPECT_EQ(fonts.LineCount(), 3u);
-  EXPECT_LT(small.Advance(), large.Advance());
-}
-
-TEST(QtFontCacheTest, InkIsKeptOnlyForTheLinesReadiedLast) {
-  QtFontCache fonts;
-  const TextStyle row = RowTextStyle(1);
-  const TextStyle current = CurrentLineStyle(1);
-  const auto keeps = [&fonts](std::u16string_view text, const TextStyle& style) {
-    return fonts.ShapedLine(text, style).KeepsInkIn(RgbOf(style));
-  };
-  const std::vector<LineAhead> first = {{u"one", current}, {u"one", row}, {u"two", row}};
-  fonts.ReadyInkFor(first);
-  EXPECT_TRUE(keeps(u"one", current));
-  EXPECT_TRUE(keeps(u"one", row));  // a chorus line may be wanted in both colours
-  EXPECT_TRUE(keeps(u"two", row));
-  const qsizetype bytes = fonts.InkBytes();
-  EXPECT_GT(bytes, 0);
-
-  const std::vector<LineAhead> second = {{u"two", current}, {u"three", row}};
-  fonts.ReadyInkFor(second);
-  EXPECT_FALSE(keeps(u"one", current));
-  EXPECT_FALSE(keeps(u"one", row));
-  EXPECT_FALSE(keeps(u"two", row));
-  EXPECT_TRUE(keeps(u"two", current));
-  EXPECT_TRUE(keeps(u"three", row));
-
-  fonts.ReadyInkFor({});
-  EXPECT_EQ(fonts.InkBytes(), 0);
-  EXPECT_EQ(fonts.LineCount(), 3u);  // the shaping stays for the paints that follow
 }
 
 TEST(TahomaFontTest, RegisteredFaceIsTheOneUsed) {

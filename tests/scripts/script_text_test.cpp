@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPainter>
+#include <QRegion>
 #include <string>
 
 #include "face/qt_canvas.h"
@@ -34,11 +36,15 @@ class ScriptText : public ::testing::TestWithParam<ScriptCase> {
   QImage Drawn(std::initializer_list<std::u16string_view> lines) {
     QImage frame(kWidth, kRowHeight * static_cast<int>(lines.size()), QImage::Format_RGB32);
     frame.fill(kBlack);
-    QtCanvas canvas(frame, fonts);
-    int top = 0;
-    for (const std::u16string_view line : lines) {
-      canvas.DrawText(line, {0, top, kWidth, top + kRowHeight}, RowTextStyle(1), TextAlignment::kCentre);
-      top += kRowHeight;
+    {
+      QPainter painter(&frame);
+      QtCanvas canvas(painter, fonts, QRegion(frame.rect()));
+      int top = 0;
+      for (const std::u16string_view line : lines) {
+        canvas.DrawText(line, {0, top, kWidth, top + kRowHeight}, RowTextStyle(1),
+                        TextAlignment::kCentre);
+        top += kRowHeight;
+      }
     }
     return frame;
   }
