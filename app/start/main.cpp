@@ -120,14 +120,17 @@ int main(int argc, char* argv[]) {
   solvane::RegisterTahomaFont();
   const std::unique_ptr<solvane::MediaControl> engine = solvane::CreateMediaEngine();
   const solvane::ProgramFolders folders = solvane::ProgramFoldersOnThisSystem(ProgramFolder());
+  // Folders stop being listed once the program is asked to end.
+  const solvane::KeepListing untilExit = [] { return !solvane::ExitSignals::Arrived(); };
   solvane::MainWindowSettings settings{folders.user, DeviceScreen(), {}, true};
   settings.dataFolder = folders.data;
+  settings.keepListing = untilExit;
   solvane::MainWindow window(*engine, std::move(settings));
   signalTarget = &window;
   // The command line's files and those of later starts: a burst of starts
   // (a file manager starting one per file) ends with all its files listed.
   // Files that come in while the player starts join its command line's.
-  solvane::ForwardedFiles receivedFiles([] { return !solvane::ExitSignals::Arrived(); });
+  solvane::ForwardedFiles receivedFiles(untilExit);
   receivedFiles.Keep(commandLinePaths, launchedMs);
   if (claim == solvane::SingleInstance::Claim::kPlayer) {
     instance.Listen([&window, &receivedFiles](const solvane::Handover& handover) {

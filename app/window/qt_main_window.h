@@ -19,6 +19,7 @@
 #include "face/face_overlays.h"
 #include "face/qt_fonts.h"
 #include "lyrics/icu_legacy_decoder.h"
+#include "playlist/folder_entries.h"
 #include "playback/gst/taglib_embedded_lyrics.h"
 #include "skin/qt_skin_images.h"
 
@@ -38,6 +39,9 @@ struct MainWindowSettings {
   bool showBeforeTrackStart = false;
   // Where "wvrc.sv" is read from, ending with '/'; empty: the program folder.
   std::u16string dataFolder = {};
+  // Asked while folders dropped or opened from outside are listed: false
+  // stops the listing (the program is ending). Empty: never stopped.
+  KeepListing keepListing = {};
 };
 
 class MainWindow final : public QWidget, public WindowActions {

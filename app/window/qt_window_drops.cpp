@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "views/opened_files.h"
-#include "app/start/qt_exit_signals.h"
 #include "app/window/qt_main_window.h"
 #include "views/playlist_view_logic.h"
 #include "views/playlist_view_widget.h"
@@ -35,9 +34,6 @@ std::vector<std::u16string> DroppedPaths(const QMimeData* data) {
   return paths;
 }
 
-// Folders stop being listed once the program is asked to end.
-bool KeepListingUntilExit() { return !ExitSignals::Arrived(); }
-
 }  // namespace
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -52,7 +48,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
     return;
   }
   event->acceptProposedAction();
-  if (AddFiles(core_.playback(), paths, KeepListingUntilExit) > 0) {
+  if (AddFiles(core_.playback(), paths, settings_.keepListing) > 0) {
     ShowPlaylistChange();
   }
 }
@@ -61,7 +57,7 @@ void MainWindow::OpenFilesFromOutside(std::span<const std::u16string> paths) {
   if (!core_.records().lifecycle.started) {
     return;
   }
-  OpenFiles(core_.playback(), paths, KeepListingUntilExit);
+  OpenFiles(core_.playback(), paths, settings_.keepListing);
   ShowPlaylistChange();
 }
 
