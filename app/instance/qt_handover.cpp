@@ -6,6 +6,11 @@
 
 #include <unistd.h>
 
+#include <string>
+#include <string_view>
+
+#include "base/wide_text.h"
+
 namespace solvane {
 namespace {
 
@@ -66,8 +71,12 @@ std::optional<Handover> ReadHandover(QByteArrayView body) {
   handover.launchedMs = qFromBigEndian<qint64>(body.sliced(kHandoverIdBytes).data());
   for (const QByteArray& path :
        body.sliced(kHandoverIdBytes + kLaunchBytes).toByteArray().split('\0')) {
-    if (!path.isEmpty()) {
-      handover.paths.push_back(QString::fromUtf8(path));
+    // A path that is not UTF-8 is left out: a substitute for its broken bytes
+    // could name another file.
+    if (const std::optional<std::u16string> wide =
+            Utf8ToWide(std::string_view(path.constData(), static_cast<std::size_t>(path.size())));
+        wide && !wide->empty()) {
+      handover.paths.push_back(QString::fromStdU16String(*wide));
     }
   }
   return handover;

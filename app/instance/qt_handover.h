@@ -38,7 +38,8 @@ QByteArray FrameHandover(const Handover& handover);
 // The length that a message's first kHandoverLengthBytes bytes announce.
 quint32 AnnouncedLength(QByteArrayView head);
 // The handover in a message's body (what follows the length); none when the
-// body is too short to hold the id and the launch time.
+// body is too short to hold the id and the launch time. Paths that are empty
+// or not UTF-8 are left out.
 std::optional<Handover> ReadHandover(QByteArrayView body);
 
 }  // namespace solvane
