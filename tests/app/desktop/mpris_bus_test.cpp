@@ -531,17 +531,24 @@ TEST_F(MprisBusTest, ASecondPlayerTakesTheInstanceName) {
 }
 
 TEST_F(MprisBusTest, WithoutASessionBusThePlayerRunsAndSaysSoOnce) {
-  Start(other, QStringLiteral("other.socket"), {},
-        QStringLiteral("unix:path=") + dir.filePath(QStringLiteral("no-bus")));
+  const QString noBus = QStringLiteral("unix:path=") + dir.filePath(QStringLiteral("no-bus"));
+  Start(other, QStringLiteral("other.socket"), {}, noBus);
+  QString errors;
+  const auto readErrors = [&] { errors += QString::fromUtf8(other.readAllStandardError()); };
+  // It holds the instance by the time it asks for the bus.
+  ASSERT_TRUE(WaitFor([&] {
+    readErrors();
+    return errors.contains(QStringLiteral("no session bus")) || other.state() != QProcess::Running;
+  }));
   // Its event loop answers a later start: it has come up without the bus.
   QProcess later;
-  Start(later, QStringLiteral("other.socket"), {}, QStringLiteral("unix:path=") + dir.filePath(QStringLiteral("no-bus")));
+  Start(later, QStringLiteral("other.socket"), {}, noBus);
   ASSERT_TRUE(later.waitForFinished(kDeadlineMs));
   EXPECT_EQ(later.exitCode(), 0);
   ASSERT_EQ(other.state(), QProcess::Running);
   other.terminate();
   ASSERT_TRUE(other.waitForFinished(kDeadlineMs));
-  const QString errors = QString::fromUtf8(other.readAllStandardError());
+  readErrors();
   EXPECT_EQ(errors.count(QStringLiteral("no session bus")), 1) << errors.toStdString();
 }
 
