@@ -9,6 +9,7 @@
 #include <QDBusObjectPath>
 #include <QDBusReply>
 #include <QDBusVariant>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -28,6 +29,7 @@
 
 #include <unistd.h>
 
+#include "app/instance/forwarded_files.h"
 #include "tests/app/qt_test_support.h"
 
 namespace solvane::testing {
@@ -142,6 +144,7 @@ class MprisBusTest : public ::testing::Test {
     process.setProcessEnvironment(environment);
     process.start(Path("solvane"), arguments);
     ASSERT_TRUE(process.waitForStarted());
+    sinceLatestLaunch.start();
   }
 
   void StartPlayer() {
@@ -192,8 +195,37 @@ class MprisBusTest : public ::testing::Test {
   QString saidOnStandardError;
 
   // A later start's files join those handed over shortly before (a burst of
-  // starts) and replace them after that; these tests open anew.
-  static void PassTheJoinWindow() { QTest::qWait(2500); }
+  // starts) and replace them after that; these tests open anew. The window
+  // counts from the launch times, which nothing the player does shows, so
+  // this waits on the clock: the timer started after the latest launch, so
+  // once it has run the window the window has passed.
+  void PassTheJoinWindow() {
+    ASSERT_TRUE(WaitFor([this] { return sinceLatestLaunch.hasExpired(ForwardedFiles::kJoinWindowMs); }));
+  }
+  // Started once the latest process of the test was launched.
+  QElapsedTimer sinceLatestLaunch;
+
+  // One sender's signals arrive in order. The player is given a small change
+  // on each of a few ticks and the test waits for the signal of each: once
+  // the last has come, so has every signal the player sent on the ticks
+  // before, and what is not in the log was never sent.
+  static constexpr int kWitnessedTicks = 5;
+  void WitnessTicksByVolume() {
+    for (int tick = 0; tick < kWitnessedTicks; ++tick) {
+      const int before = log.ChangesNaming(QStringLiteral("Volume"));
+      Set("Volume", Get("Volume").toDouble() == 0.5 ? 0.75 : 0.5);
+      ASSERT_TRUE(WaitFor([&] { return log.ChangesNaming(QStringLiteral("Volume")) > before; }));
+    }
+  }
+  // The same with seeks two seconds back (a jump Seeked reports), for while
+  // the volume is watched.
+  void WitnessTicksBySeeking() {
+    for (int tick = 0; tick < kWitnessedTicks; ++tick) {
+      const qsizetype before = log.seeks.size();
+      Call("Seek", {QVariant::fromValue(qlonglong{-2'000'000})});
+      ASSERT_TRUE(WaitFor([&] { return log.seeks.size() > before; }));
+    }
+  }
 
   QString Status() { return Get("PlaybackStatus").toString(); }
   QVariantMap Metadata() { return qdbus_cast<QVariantMap>(Get("Metadata")); }
@@ -237,7 +269,7 @@ TEST_F(MprisBusTest, TheDesktopSeesAndSteersThePlayer) {
 
   Call("PlayPause");
   ASSERT_TRUE(WaitFor([this] { return log.ChangesNaming(QStringLiteral("PlaybackStatus")) > 0; }));
-  QTest::qWait(500);
+  WitnessTicksByVolume();
   EXPECT_EQ(log.ChangesNaming(QStringLiteral("PlaybackStatus")), 1);
   EXPECT_EQ(log.changes.first().value(QStringLiteral("PlaybackStatus")).toString(), QStringLiteral("Paused"));
   EXPECT_EQ(Status(), QStringLiteral("Paused"));
@@ -247,7 +279,7 @@ TEST_F(MprisBusTest, TheDesktopSeesAndSteersThePlayer) {
   const qlonglong before = Position();
   Call("Seek", {QVariant::fromValue(qlonglong{5'000'000})});
   ASSERT_TRUE(WaitFor([this] { return !log.seeks.isEmpty(); }));
-  QTest::qWait(500);
+  WitnessTicksByVolume();
   ASSERT_EQ(log.seeks.size(), 1);
   EXPECT_EQ(log.seeks.first(), (before / 1'000'000 + 5) * 1'000'000);
   EXPECT_EQ(Position(), log.seeks.first());
@@ -262,7 +294,7 @@ TEST_F(MprisBusTest, TheDesktopSeesAndSteersThePlayer) {
   Set("LoopStatus", QStringLiteral("Track"));  // taken as the whole list
   Set("Shuffle", true);
   ASSERT_TRUE(WaitFor([this] { return log.ChangesNaming(QStringLiteral("Shuffle")) > 0; }));
-  QTest::qWait(500);
+  WitnessTicksBySeeking();
   EXPECT_DOUBLE_EQ(Get("Volume").toDouble(), 0.25);
   EXPECT_EQ(Get("LoopStatus").toString(), QStringLiteral("Playlist"));
   EXPECT_TRUE(Get("Shuffle").toBool());
@@ -303,7 +335,7 @@ TEST_F(MprisBusTest, TheDesktopSeesAndSteersThePlayer) {
   EXPECT_NE(openedId, noTrack);
   log.Clear();
   Call("SetPosition", {QVariant::fromValue(QDBusObjectPath(firstAgainId)), QVariant::fromValue(qlonglong{20'000'000})});
-  QTest::qWait(500);
+  WitnessTicksByVolume();
   EXPECT_TRUE(log.seeks.isEmpty());
   EXPECT_LT(Position(), 20'000'000);
   EXPECT_EQ(TrackId(), openedId);
@@ -499,13 +531,24 @@ TEST_F(MprisBusTest, ASecondPlayerTakesTheInstanceName) {
 }
 
 TEST_F(MprisBusTest, WithoutASessionBusThePlayerRunsAndSaysSoOnce) {
-  Start(other, QStringLiteral("other.socket"), {},
-        QStringLiteral("unix:path=") + dir.filePath(QStringLiteral("no-bus")));
-  QTest::qWait(2000);
+  const QString noBus = QStringLiteral("unix:path=") + dir.filePath(QStringLiteral("no-bus"));
+  Start(other, QStringLiteral("other.socket"), {}, noBus);
+  QString errors;
+  const auto readErrors = [&] { errors += QString::fromUtf8(other.readAllStandardError()); };
+  // It holds the instance by the time it asks for the bus.
+  ASSERT_TRUE(WaitFor([&] {
+    readErrors();
+    return errors.contains(QStringLiteral("no session bus")) || other.state() != QProcess::Running;
+  }));
+  // Its event loop answers a later start: it has come up without the bus.
+  QProcess later;
+  Start(later, QStringLiteral("other.socket"), {}, noBus);
+  ASSERT_TRUE(later.waitForFinished(kDeadlineMs));
+  EXPECT_EQ(later.exitCode(), 0);
   ASSERT_EQ(other.state(), QProcess::Running);
   other.terminate();
   ASSERT_TRUE(other.waitForFinished(kDeadlineMs));
-  const QString errors = QString::fromUtf8(other.readAllStandardError());
+  readErrors();
   EXPECT_EQ(errors.count(QStringLiteral("no session bus")), 1) << errors.toStdString();
 }
 

@@ -93,6 +93,8 @@ TEST_F(BurstTest, AChainOfStartsEachWithinTheWindowOfTheLastJoins) {
 // first set comes, which opens anew.
 TEST_F(BurstTest, APlayerWithoutFilesIsOpenedAnewByTheFirstSet) {
   EXPECT_FALSE(OpenKept());
+  PlaybackContext playback = records.ContextWith(media, shell);
+  EXPECT_FALSE(forwarded.Receive(playback, {}, 500));  // a start without files changes nothing
   EXPECT_EQ(Names(), (NameList{u"old.mp3"}));
   EXPECT_TRUE(Receive(u"a.mp3", 1000));
   EXPECT_EQ(Names(), (NameList{u"a.mp3"}));

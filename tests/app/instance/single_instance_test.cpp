@@ -163,7 +163,15 @@ TEST_F(SingleInstanceTest, DropsOversizedSilentAndSurplusConnections) {
     idle.push_back(std::make_unique<QLocalSocket>());
     idle.back()->connectToServer(Name());
   }
-  QTest::qWait(100);
+  // The instance refuses the first surplus connection only once every place
+  // is taken.
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&idle] {
+        return std::any_of(idle.begin(), idle.end(), [](const auto& socket) {
+          return socket->state() == QLocalSocket::UnconnectedState;
+        });
+      },
+      10000));
   // This start finds every place taken by the idle connections.
   EXPECT_FALSE(HandOver({QStringLiteral("/music/x.mp3")}));
   // The surplus is refused at once; the rest is dropped after a few seconds,
@@ -230,7 +238,10 @@ TEST_F(SingleInstanceTest, AMessageCutShortIsNotTakenAndFreesItsPlace) {
       partial.write(whole.left(cut));
       ASSERT_TRUE(partial.waitForBytesWritten(1000));
       partial.disconnectFromServer();
-      QTest::qWait(2);  // the instance takes the connection and sees it end
+      // A later start without files is answered once the instance has taken
+      // this connection and seen it end: each cut message takes a place
+      // before the next comes.
+      ASSERT_TRUE(HandOver({}));
     }
   }
   EXPECT_TRUE(HandOver({QStringLiteral("/music/whole.mp3")}));

@@ -2,6 +2,7 @@
 // 480-pixel face beside it), run headless with a socket name of its own.
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
 #include <QLocalServer>
@@ -22,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/instance/forwarded_files.h"
 #include "tests/app/qt_test_support.h"
 
 namespace solvane::testing {
@@ -69,6 +71,7 @@ class ProcessTest : public ::testing::Test {
     Prepare(first, screen);
     first.start(Program(), arguments);
     ASSERT_TRUE(first.waitForStarted());
+    sinceFirstLaunched.start();
     ASSERT_TRUE(QTest::qWaitFor(
         [this] {
           return QFile::exists(SocketName()) || first.state() == QProcess::NotRunning;
@@ -98,16 +101,19 @@ class ProcessTest : public ::testing::Test {
     WaitUntilFirstListens();
   }
 
-  // A start without files hands over to the first player: it ends with
-  // success and the first runs on.
-  void ExpectASecondStartHandsOver() {
-    Prepare(second);
-    second.start(Program(), {});
-    ASSERT_TRUE(second.waitForFinished(kStartDeadlineMs));
-    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_EQ(first.state(), QProcess::Running);
+  // A start without files hands over to `player`: it ends with success and
+  // the player runs on. The player answers it on its event loop, after every
+  // start that reached it before, so what those handed over is taken in.
+  void ExpectALaterStartHandsOverTo(const QProcess& player) {
+    QProcess later;
+    Prepare(later);
+    later.start(Program(), {});
+    ASSERT_TRUE(later.waitForFinished(kStartDeadlineMs));
+    EXPECT_EQ(later.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(later.exitCode(), 0);
+    EXPECT_EQ(player.state(), QProcess::Running);
   }
+  void ExpectASecondStartHandsOver() { ExpectALaterStartHandsOverTo(first); }
 
   QByteArray StateFile() const {
     QFile file(dir.filePath(QStringLiteral("solvane.dat")));
@@ -130,6 +136,8 @@ class ProcessTest : public ::testing::Test {
   QTemporaryDir dir;
   QProcess first;
   QProcess second;
+  // Started once the first player's process was launched.
+  QElapsedTimer sinceFirstLaunched;
 };
 
 TEST_F(ProcessTest, RegistrationSwitchesEndAtOnceWithSuccess) {
@@ -165,8 +173,9 @@ TEST_F(ProcessTest, TerminationSignalsEndTheProgramWhileTheStartUpWarningWaits) 
   for (int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
     QFile::remove(dir.filePath(QStringLiteral("solvane.dat")));  // a first start
     StartFirst(QStringLiteral("300x300"));
-    QTest::qWait(500);  // the box is up by now; a signal sooner is served by its loop too
-    ASSERT_EQ(first.state(), QProcess::Running);
+    // The player answers a later start while its start waits on the box:
+    // its event loop runs, and the signal is served by it.
+    ExpectASecondStartHandsOver();
     // 0: the warning was never accepted.
     ExpectSignalEndsThePlayerWithTheStateSaved(signalNumber, 0);
   }
@@ -196,7 +205,7 @@ TEST_F(ProcessTest, ASecondStartHandsItsFileToTheRunningPlayer) {
   ASSERT_TRUE(second.waitForFinished(kStartDeadlineMs));
   EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(second.exitCode(), 0);
-  QTest::qWait(500);
+  ExpectASecondStartHandsOver();
   ASSERT_EQ(::kill(static_cast<pid_t>(first.processId()), SIGTERM), 0);
   ASSERT_TRUE(first.waitForFinished(kStartDeadlineMs));
   const QString name = QStringLiteral("Handed \u00e9 Song.aif");
@@ -261,7 +270,7 @@ TEST_F(ProcessTest, TenSimultaneousStartsLeaveOnePlayerHoldingEveryFile) {
     EXPECT_EQ(start->exitCode(), 0);
   }
   ASSERT_NE(player, nullptr);
-  QTest::qWait(1000);  // the last hand-overs are taken in
+  ExpectALaterStartHandsOverTo(*player);
   ASSERT_EQ(::kill(static_cast<pid_t>(player->processId()), SIGTERM), 0);
   ASSERT_TRUE(player->waitForFinished(kStartDeadlineMs));
   const QByteArray saved = StateFile();
@@ -313,7 +322,7 @@ TEST_F(ProcessTest, TwoThousandIdleConnectionsLeaveThePlayerResponsive) {
   ASSERT_TRUE(second.waitForFinished(kStartDeadlineMs));
   EXPECT_EQ(second.exitCode(), 0);
   EXPECT_EQ(first.state(), QProcess::Running);
-  QTest::qWait(500);
+  ExpectASecondStartHandsOver();
   ASSERT_EQ(::kill(static_cast<pid_t>(first.processId()), SIGTERM), 0);
   ASSERT_TRUE(first.waitForFinished(kStartDeadlineMs));
   EXPECT_EQ(first.exitCode(), 0);
@@ -353,7 +362,13 @@ TEST_F(ProcessTest, AStartOfTheBurstThatGetsThroughLateStillJoins) {
   front.start(Program(), {});
   ASSERT_TRUE(front.waitForFinished(kStartDeadlineMs));
   EXPECT_EQ(front.exitCode(), 0);
-  QTest::qWait(2500);  // the join window, counted from when the player opened its file, passes
+  // The join window, counted from the player's launch, passes. The rule is
+  // about launch times, which nothing the player does shows, so this waits
+  // on the clock: the timer started after the launch, so once it has run
+  // the window the window has passed.
+  ASSERT_TRUE(QTest::qWaitFor(
+      [this] { return sinceFirstLaunched.hasExpired(ForwardedFiles::kJoinWindowMs); },
+      kStartDeadlineMs));
 
   ASSERT_EQ(::kill(static_cast<pid_t>(second.processId()), SIGCONT), 0);
   ASSERT_TRUE(second.waitForFinished(kStartDeadlineMs));

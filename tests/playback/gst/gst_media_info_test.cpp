@@ -1,10 +1,8 @@
 // What the GStreamer engine says about the media it has open, read right
 // after the file was put, as the program does on its first tick.
 
-#include <chrono>
 #include <memory>
 #include <string>
-#include <thread>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -21,6 +19,7 @@ using ::testing::Contains;
 using ::testing::Field;
 using testing::EnginePath;
 using testing::MediaFixture;
+using testing::PollUntil;
 using testing::TempFolder;
 
 auto Attribute(const char16_t* name, const std::u16string& value) {
@@ -138,9 +137,7 @@ TEST_F(GstMediaInfo, KnowsTheLengthOfAnMp3WithoutALengthHeaderThroughoutPlayback
   EXPECT_TRUE(first->durationSettled);
   EXPECT_THAT(first->attributes, Contains(Attribute(u"OptimalBitrate", u"34012")));
 
-  for (int poll = 0; poll < 50 && engine_->CurrentPosition().value_or(0.0) < 1.0; ++poll) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
+  ASSERT_TRUE(PollUntil([this] { return engine_->CurrentPosition().value_or(0.0) >= 1.0; }));
   const std::optional<MediaItem> later = engine_->CurrentMedia();
   ASSERT_TRUE(later.has_value());
   EXPECT_NEAR(later->durationSeconds, kTrueSeconds, 0.2);

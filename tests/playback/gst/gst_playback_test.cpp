@@ -21,6 +21,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using testing::EnginePath;
+using testing::PollUntil;
 using testing::TempFolder;
 
 class GstPlayback : public ::testing::Test {
@@ -80,18 +81,21 @@ TEST_F(GstPlayback, PlaysAgainFromTheStartAfterTheEnd) {
 
 TEST_F(GstPlayback, PauseHoldsThePositionAndPlayGoesOn) {
   ASSERT_EQ(engine_->PutUrl(Wav("three.wav", 3)), 0);
-  std::this_thread::sleep_for(200ms);
+  ASSERT_TRUE(PollUntil([this] { return engine_->CurrentPosition().value_or(0.0) > 0.0; }));
   engine_->Pause();
   EXPECT_EQ(engine_->PlayState(), kPlayStatePaused);
   const auto held = engine_->CurrentPosition();
   ASSERT_TRUE(held.has_value());
-  std::this_thread::sleep_for(200ms);
+  // A second engine playing on the same clock witnesses that time went on:
+  // once it has played a while, the paused one is still where it was.
+  GstMediaControl witness;
+  ASSERT_EQ(witness.PutUrl(Wav("witness.wav", 3)), 0);
+  ASSERT_TRUE(PollUntil([&witness] { return witness.CurrentPosition().value_or(0.0) >= 0.3; }));
   EXPECT_EQ(engine_->CurrentPosition(), held);
 
   engine_->Play();
   EXPECT_EQ(engine_->PlayState(), kPlayStatePlaying);
-  std::this_thread::sleep_for(200ms);
-  EXPECT_GT(engine_->CurrentPosition().value_or(0.0), *held);
+  EXPECT_TRUE(PollUntil([this, &held] { return engine_->CurrentPosition().value_or(0.0) > *held; }));
 }
 
 TEST_F(GstPlayback, StopRewindsAndPlayStartsOver) {

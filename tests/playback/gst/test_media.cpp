@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include <gst/gst.h>
@@ -155,5 +156,16 @@ std::string TestName(std::string fileName) {
 std::u16string EnginePath(const std::filesystem::path& path) { return Wide(path.string()); }
 
 void UseHeadlessAudio() { setenv("SOLVANE_AUDIO_SINK", "fakesink", 0); }
+
+bool PollUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() >= deadline) {
+      return false;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return true;
+}
 
 }  // namespace solvane::testing

@@ -2,8 +2,10 @@
 // Media for the engine tests: short files written on the spot into a private
 // temporary folder, and the tagged fixtures kept in tests/media.
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "tests/fakes/made_folder.h"
@@ -80,5 +82,10 @@ std::u16string EnginePath(const std::filesystem::path& path);
 // Makes the engine play into a real-time fakesink unless the environment
 // already chose an output.
 void UseHeadlessAudio();
+
+// Asks `condition` every 10 ms until it holds; false when it still did not
+// after `limit`, a deadline generous enough for a loaded machine.
+bool PollUntil(const std::function<bool()>& condition,
+               std::chrono::milliseconds limit = std::chrono::seconds(20));
 
 }  // namespace solvane::testing

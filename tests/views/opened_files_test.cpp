@@ -3,81 +3,20 @@
 
 #include "views/opened_files.h"
 
-#include "app/instance/forwarded_files.h"
-#include "playlist/qt_name_order.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/desktop/mpris_state.h"
 #include "playback/poll_tick.h"
 #include "skin/start_screen.h"
-#include "tests/fakes/fake_media_control.h"
-#include "tests/fakes/made_folder.h"
 #include "tests/fakes/media_folder_names.h"
-#include "tests/fakes/playback_records.h"
-#include "tests/fakes/recording_shell.h"
+#include "tests/fakes/opened_files_rig.h"
 
 namespace solvane::testing {
 namespace {
 
-class OpenedFilesTest : public ::testing::Test {
- protected:
-  // Names with numbers list by their value, as the player lists them.
-  OpenedFilesTest() { shell.listingOrder = &listingOrder; }
-
-  bool Open(const std::vector<std::u16string>& paths, const KeepListing& keepListing = {}) {
-    PlaybackContext playback = records.ContextWith(media, shell);
-    return OpenFiles(playback, paths, keepListing);
-  }
-
-  // As a track that played a while and was paused leaves the records.
-  void PausedOldTrack() {
-    AddOldEntry();
-    records.playlist->currentIndex = 0;
-    records.player.trackLoaded = 1;
-    records.player.playing = 1;
-    records.player.paused = 1;
-    records.player.trackDuration = 2400;
-    records.player.playPosition = 1200;
-    records.player.playSeconds = 120;
-    WideCopy(records.player.currentTitle, u"old.mp3");
-    WideCopy(records.trackInfo.mediaTitle, u"Old Title");
-    WideCopy(records.player.positionTrack, u"/old/old.mp3");
-  }
-
-  MprisMetadata Published() {
-    return TakeMprisSnapshot(MprisSources{records.player, *records.playlist, records.lyrics,
-                                          records.trackInfo, 80},
-                             serials)
-        .metadata;
-  }
-
-  MprisTrackSerials serials;
-
-  std::vector<std::u16string> Entries() const {
-    std::vector<std::u16string> paths;
-    for (std::int32_t i = 0; i < records.playlist->playlistCount; ++i) {
-      paths.push_back(std::u16string(WideView(records.playlist->folder[i])) +
-                      std::u16string(WideView(records.playlist->fileName[i])));
-    }
-    return paths;
-  }
-
-  void AddOldEntry() {
-    WideCopy(records.playlist->folder[0], u"/old/");
-    WideCopy(records.playlist->fileName[0], u"old.mp3");
-    records.playlist->playlistCount = 1;
-  }
-
-  MadeFolder disk;
-  PlaybackRecords records;
-  FakeMediaControl media;
-  RecordingShell shell;
-  const CollatedNameOrder listingOrder{QLocale(QLocale::English)};
-};
+class OpenedFilesTest : public ::testing::Test, public OpenedFilesRig {};
 
 TEST_F(OpenedFilesTest, AFolderOpensItsMediaFilesInListingOrderAndPlaysTheFirst) {
   for (const char* name : {"Album/11 Eleven.mp3", "Album/2 Two.mp3", "Album/01 One.mp3",
@@ -135,11 +74,6 @@ TEST_F(OpenedFilesTest, WhatOpensPlaysWhateverWasPausedBefore) {
   EXPECT_EQ(records.player.playing, 1);
   EXPECT_EQ(records.player.paused, 0);
   EXPECT_EQ(media.playState, kPlayStatePlaying);
-  EXPECT_EQ(TakeMprisSnapshot(MprisSources{records.player, *records.playlist, records.lyrics,
-                                           records.trackInfo, 80},
-                              serials)
-                .playbackStatus,
-            "Playing");
 }
 
 // Refused entries are reported with the engine's reason and passed over; the
@@ -158,9 +92,7 @@ TEST_F(OpenedFilesTest, TheFirstEntryTheEngineAcceptsPlaysAndTheRefusedAreReport
   EXPECT_EQ(shell.refusedFiles,
             (std::vector<std::u16string>{disk.Wide() + u"missing.mp3: not a media file",
                                          disk.Wide() + u"bad.mp3: not a media file"}));
-  const MprisMetadata metadata = Published();
-  EXPECT_EQ(metadata.title, "song.wav");
-  EXPECT_EQ(metadata.path, WideToUtf8(disk.Wide() + u"song.wav").value());
+  EXPECT_EQ(WideView(records.player.positionTrack), disk.Wide() + u"song.wav");
 }
 
 // When nothing opened plays, nothing of the track before stays: the face
@@ -183,10 +115,6 @@ TEST_F(OpenedFilesTest, WhenEveryEntryIsRefusedNothingIsCurrent) {
   EXPECT_EQ(records.player.playPosition, 0);
   EXPECT_EQ(WideView(records.player.currentTitle), u"");
   EXPECT_EQ(WideView(records.trackInfo.mediaTitle), u"");
-  const MprisMetadata metadata = Published();
-  EXPECT_EQ(metadata.track, 0u);
-  EXPECT_EQ(metadata.title, "");
-  EXPECT_EQ(metadata.lengthMicros, 0);
 
   // The old track was playing when the tick last looked; the engine standing
   // empty now is not its end, so the tick tries nothing more.
@@ -273,34 +201,6 @@ TEST_F(OpenedFilesTest, AddingAppendsWithoutStartingAndStopsWhenFull) {
   EXPECT_EQ(AddFiles(playback, Paths{disk.Wide() + u"Album"}), 1);
   EXPECT_EQ(records.playlist->playlistCount, kPlaylistCapacity);
   EXPECT_EQ(AddFiles(playback, Paths{disk.Wide() + u"loose.aif"}), 0);
-}
-
-class ForwardedFilesTest : public OpenedFilesTest {
- protected:
-  bool Receive(const std::vector<std::u16string>& paths, std::uint32_t nowMs) {
-    PlaybackContext playback = records.ContextWith(media, shell);
-    return forwarded.Receive(playback, paths, nowMs);
-  }
-  ForwardedFiles forwarded;
-};
-
-// A burst of starts, each with a file, ends with every file in the playlist;
-// a later set replaces it as a new Open does.
-TEST_F(ForwardedFilesTest, SetsOfOneBurstJoinTheFirstALaterSetReplacesThem) {
-  for (const char* name : {"a.mp3", "b.mp3", "c.mp3", "d.mp3"}) {
-    disk.File(name);
-  }
-  AddOldEntry();
-  EXPECT_FALSE(Receive({}, 0));
-  EXPECT_TRUE(Receive({disk.Wide() + u"a.mp3"}, 1000));
-  EXPECT_TRUE(Receive({disk.Wide() + u"b.mp3"}, 1500));
-  EXPECT_TRUE(Receive({disk.Wide() + u"c.mp3"}, 3000));  // within the window of the one before
-  EXPECT_EQ(Entries(), (std::vector<std::u16string>{disk.Wide() + u"a.mp3", disk.Wide() + u"b.mp3",
-                                                     disk.Wide() + u"c.mp3"}));
-  EXPECT_EQ(media.urls.size(), 1u);  // only the first set started playing
-
-  EXPECT_TRUE(Receive({disk.Wide() + u"d.mp3"}, 3000 + ForwardedFiles::kJoinWindowMs));
-  EXPECT_EQ(Entries(), (std::vector<std::u16string>{disk.Wide() + u"d.mp3"}));
 }
 
 }  // namespace
